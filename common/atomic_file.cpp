@@ -1,0 +1,91 @@
+#include "common/atomic_file.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstring>
+
+#include <fmt/format.h>
+
+#include "common/error.h"
+
+namespace vok {
+namespace {
+
+std::string folderOf(const std::string& path) {
+  const auto slash = path.rfind('/');
+  if (slash == std::string::npos) return ".";
+  if (slash == 0) return "/";
+  return path.substr(0, slash);
+}
+
+std::string nameOf(const std::string& path) {
+  const auto slash = path.rfind('/');
+  return slash == std::string::npos ? path : path.substr(slash + 1);
+}
+
+[[noreturn]] void fail(const std::string& path, const char* step, int error) {
+  throw FileWriteError(fmt::format("{} ({}: {})", cannotCreateMessage(path), step,
+                                   std::strerror(error)));
+}
+
+// mkstemp creates 0600; a finished file gets the mode a plain creat() would have given it.
+mode_t defaultFileMode() {
+  const mode_t mask = ::umask(0);
+  ::umask(mask);
+  return 0666 & ~mask;
+}
+
+bool writeAll(int fd, std::span<const unsigned char> bytes) {
+  while (!bytes.empty()) {
+    const ssize_t written = ::write(fd, bytes.data(), bytes.size());
+    if (written < 0) {
+      if (errno == EINTR) continue;
+      return false;
+    }
+    if (written == 0) {
+      errno = ENOSPC;
+      return false;
+    }
+    bytes = bytes.subspan(static_cast<std::size_t>(written));
+  }
+  return true;
+}
+
+}  // namespace
+
+std::string cannotCreateMessage(const std::string& path) {
+  return fmt::format("ファイル {} を作成できません", path);
+}
+
+void writeFileAtomically(const std::string& path, std::span<const unsigned char> bytes,
+                         Durability durability) {
+  std::string temporary = folderOf(path) + "/." + nameOf(path) + ".XXXXXX";
+  const int fd = ::mkostemp(temporary.data(), O_CLOEXEC);
+  if (fd < 0) fail(path, "create", errno);
+
+  const auto abandon = [&](const char* step) {
+    const int error = errno;
+    ::close(fd);
+    ::unlink(temporary.c_str());
+    fail(path, step, error);
+  };
+
+  if (::fchmod(fd, defaultFileMode()) != 0) abandon("set mode");
+  if (!writeAll(fd, bytes)) abandon("write");
+  if (durability == Durability::kFlushed && ::fsync(fd) != 0) abandon("flush");
+  if (::close(fd) != 0) {
+    const int error = errno;
+    ::unlink(temporary.c_str());
+    fail(path, "close", error);
+  }
+  if (::rename(temporary.c_str(), path.c_str()) != 0) {
+    const int error = errno;
+    ::unlink(temporary.c_str());
+    fail(path, "rename", error);
+  }
+}
+
+}  // namespace vok
