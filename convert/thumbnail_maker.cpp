@@ -1,0 +1,109 @@
+#include "convert/thumbnail_maker.h"
+
+#include <new>
+
+#include "codec/jpeg_decoder.h"
+#include "codec/jpeg_encoder.h"
+#include "codec/picture_file.h"
+#include "common/error.h"
+#include "convert/fit_to_box.h"
+#include "convert/nearest_reduction.h"
+
+namespace vok {
+namespace {
+
+// Samples the decoded rows straight into the thumbnail canvas, so that no full-size raster is
+// ever held: only the rows the reduction reads are looked at.
+class ReducingConsumer : public RowConsumer {
+ public:
+  ReducingConsumer(Raster& canvas, FittedSize size) : canvas_(canvas), size_(size) {}
+
+  bool begin(const DecodedLayout& layout) noexcept override {
+    try {
+      canvas_.resize(size_.width, size_.height, PixelFormat::kRgb24);
+      columns_.resize(static_cast<std::size_t>(size_.width));
+      rows_.resize(static_cast<std::size_t>(size_.height));
+    } catch (const std::bad_alloc&) {
+      return false;
+    }
+    for (int x = 0; x < size_.width; ++x) {
+      columns_[x] = nearestSourceIndex(x, size_.width, layout.width);
+    }
+    for (int y = 0; y < size_.height; ++y) {
+      rows_[y] = nearestSourceIndex(y, size_.height, layout.height);
+    }
+    layout_ = layout;
+    return true;
+  }
+
+  int nextWantedRow(int row) const noexcept override {
+    while (next_ < rows_.size() && rows_[next_] < row) ++next_;
+    return next_ < rows_.size() ? rows_[next_] : layout_.height;
+  }
+
+  void takeRow(int y, const std::uint8_t* pixels) noexcept override {
+    // The fit never enlarges, so distinct canvas rows read distinct source rows.
+    while (next_ < rows_.size() && rows_[next_] == y) {
+      sampleRow(pixels, canvas_.row(static_cast<int>(next_)));
+      ++next_;
+    }
+  }
+
+ private:
+  void sampleRow(const std::uint8_t* in, std::uint8_t* out) const noexcept {
+    for (int x = 0; x < size_.width; ++x, out += 3) {
+      if (layout_.format == PixelFormat::kIndexed8) {
+        const PaletteEntry& entry = layout_.palette[in[columns_[x]]];
+        out[0] = entry.red;
+        out[1] = entry.green;
+        out[2] = entry.blue;
+      } else {
+        const std::uint8_t* pixel = in + 3 * static_cast<std::size_t>(columns_[x]);
+        out[0] = pixel[0];
+        out[1] = pixel[1];
+        out[2] = pixel[2];
+      }
+    }
+  }
+
+  Raster& canvas_;
+  FittedSize size_;
+  DecodedLayout layout_;
+  std::vector<int> columns_;
+  std::vector<int> rows_;
+  mutable std::size_t next_ = 0;
+};
+
+void makeInto(PictureThumbnail& result, const std::string& path, const ThumbnailRecipe& recipe) {
+  requireJpegExtension(path);
+  const std::vector<std::uint8_t> bytes = readPictureFile(path);
+  if (bytes.empty()) throw Error("The file is empty.");
+  const JpegHeader header = readJpegHeader(bytes);
+  result.pictureWidth = header.width;
+  result.pictureHeight = header.height;
+  if (!recipe.box) throw Error("The thumbnail box is not a whole number.");
+
+  const FittedSize size = FitToBox(header.width, header.height, recipe.box->width,
+                                   recipe.box->height);
+  ReducingConsumer consumer(result.canvas, size);
+  decodeJpeg(bytes, consumer, recipe.skipUnusedRows);
+  if (recipe.encode) result.encoded = encodeJpeg(result.canvas);
+  result.readable = true;
+}
+
+}  // namespace
+
+PictureThumbnail makeThumbnail(const std::string& path, const ThumbnailRecipe& recipe) {
+  PictureThumbnail result;
+  try {
+    makeInto(result, path, recipe);
+  } catch (const std::exception& error) {
+    result.readable = false;
+    result.failure = error.what();
+    result.canvas = Raster();
+    result.encoded.clear();
+  }
+  return result;
+}
+
+}  // namespace vok

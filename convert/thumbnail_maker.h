@@ -1,0 +1,41 @@
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "codec/raster.h"
+
+namespace vok {
+
+struct ThumbnailBox {
+  std::int32_t width = 0;
+  std::int32_t height = 0;
+};
+
+// Everything the work on one picture gives. It depends only on the file's content and the box,
+// so it can be made ahead of time on another thread.
+struct PictureThumbnail {
+  bool readable = false;     // false: the file could not be read or decoded
+  std::string failure;       // the reason, when not readable
+  int pictureWidth = 0;      // the picture's size from its header
+  int pictureHeight = 0;
+  Raster canvas;             // the fitted, reduced picture, 24-bit colour
+  std::vector<std::uint8_t> encoded;  // the canvas as a thumbnail JPEG file
+};
+
+struct ThumbnailRecipe {
+  // No box (its field text was not a number) makes every picture unreadable.
+  std::optional<ThumbnailBox> box;
+  // Skip decoding source rows that the reduction never reads, where that gives the same pixels.
+  bool skipUnusedRows = true;
+  // Also compress the canvas into `encoded`.
+  bool encode = true;
+};
+
+// Reads, decodes, fits, reduces and (optionally) encodes one picture. Never throws for a bad
+// file: that is a result, with `readable` false.
+PictureThumbnail makeThumbnail(const std::string& path, const ThumbnailRecipe& recipe);
+
+}  // namespace vok
