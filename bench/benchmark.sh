@@ -1,0 +1,203 @@
+#!/usr/bin/env bash
+# Times vok-batch against the JPEG decode floor and two common thumbnailers on one folder of photos,
+# all into a 160 x 120 box. Not a test: it prints a table and always leaves the photos untouched.
+#
+#   bench/benchmark.sh [PHOTOS_FOLDER]
+#
+# Environment: RUNS (best of, default 3), JOBS (default: nproc), VOK_BATCH (default
+# build/dev/app/vok-batch), CONVERT (default: convert). A missing tool is skipped with a note; a
+# failing one is reported with its output and the others still run.
+set -euo pipefail
+
+repo=$(cd "$(dirname "$0")/.." && pwd)
+photos=${1:-$repo/../shared/photos}
+runs=${RUNS:-3}
+jobs=${JOBS:-$(nproc)}
+vok=${VOK_BATCH:-$repo/build/dev/app/vok-batch}
+convert_tool=${CONVERT:-convert}
+box_x=160
+box_y=120
+
+die() { echo "benchmark: $*" >&2; exit 1; }
+
+[[ -d $photos ]] || die "no such folder: $photos"
+photos=$(cd "$photos" && pwd)
+[[ $runs =~ ^[1-9][0-9]*$ ]] || die "RUNS must be a positive whole number, not '$runs'"
+[[ $jobs =~ ^[1-9][0-9]*$ ]] || die "JOBS must be a positive whole number, not '$jobs'"
+
+if [[ ! -x /usr/bin/time ]]; then
+  echo "GNU time is missing; installing the benchmark packages" >&2
+  "$repo/scripts/install-deps.sh" --bench
+fi
+
+# The same selection as the program's file list: *.jpg and *.jpeg of the folder itself.
+mapfile -d '' -t names < <(find "$photos" -maxdepth 1 -type f \( -iname '*.jpg' -o -iname '*.jpeg' \) \
+  -printf '%f\0' | sort -z)
+count=${#names[@]}
+[[ $count -gt 0 ]] || die "no JPEG files in $photos"
+
+work=$(mktemp -d "${TMPDIR:-/tmp}/vok-bench.XXXXXX")
+cleanup() { rm -rf -- "$work"; }
+trap cleanup EXIT
+trap 'exit 130' INT TERM
+
+# Tools named by a path must keep working from inside the run folders.
+absolute() { if [[ $1 == */* && $1 != /* ]]; then echo "$PWD/$1"; else echo "$1"; fi; }
+vok=$(absolute "$vok")
+convert_tool=$(absolute "$convert_tool")
+have() { if [[ $1 == */* ]]; then [[ -x $1 ]]; else command -v "$1" >/dev/null; fi; }
+
+# pixels FILE: width times height, read from the header only.
+pixels() {
+  local size
+  if size=$(identify -ping -quiet -format '%w %h' "$1" 2>/dev/null) && [[ -n $size ]]; then
+    echo $(( ${size% *} * ${size#* } ))
+  else
+    # djpeg -verbose reports "Start Of Frame 0xc0: width=W, height=H, components=3".
+    djpeg -verbose "$1" 2>&1 >/dev/null |
+      awk -F'[=,]' '/Start Of Frame/ { print $2 * $4; exit }'
+  fi
+}
+
+largest=""
+largest_pixels=0
+for name in "${names[@]}"; do
+  p=$(pixels "$photos/$name")
+  if (( p > largest_pixels )); then largest=$name; largest_pixels=$p; fi
+done
+
+# fresh_copy DIR [NAME...]: DIR/photos holds a copy of the given photos (all when none are named).
+fresh_copy() {
+  local dir=$1; shift
+  local list=("$@")
+  [[ ${#list[@]} -gt 0 ]] || list=("${names[@]}")
+  rm -rf -- "$dir"
+  mkdir -p "$dir/photos" "$dir/out"
+  local name
+  for name in "${list[@]}"; do cp -- "$photos/$name" "$dir/photos/"; done
+}
+
+# The commands under test. Each runs in $run with the copy in ./photos; outputs go to ./photos/th
+# (vok-batch, whose thumbnail folder must lie directly inside the Original one) or to ./out.
+vok_cmd() { # vok_cmd JOBS [--html --multi-page]
+  local n=$1; shift
+  mkdir photos/th
+  "$vok" --jobs "$n" "$@" "$PWD/photos" "$PWD/photos/th" "$box_x" "$box_y" _ NULL >/dev/null
+}
+djpeg_cmd() {
+  local f
+  for f in photos/*; do djpeg -dct float "$f" >/dev/null; done
+}
+vips_cmd() {
+  vipsthumbnail -s "${box_x}x${box_y}" -o "$PWD/out/%s.jpg[Q=90]" photos/*
+}
+convert_cmd() {
+  local f
+  for f in photos/*; do
+    "$convert_tool" "$f" -thumbnail "${box_x}x${box_y}" -quality 90 "out/${f##*/}"
+  done
+}
+export -f vok_cmd djpeg_cmd vips_cmd convert_cmd
+export vok box_x box_y convert_tool
+
+# measure LABEL FUNCTION [ARGS...] -- [NAME...]: best wall time of $runs runs on fresh copies of the
+# named photos (all when none), and the largest peak resident size seen. Sets best_s and peak_kb.
+measure() {
+  local fn_args=()
+  while [[ $1 != -- ]]; do fn_args+=("$1"); shift; done
+  shift
+  best_s="" peak_kb=0
+  local i start end secs kb status run=$work/run
+  for ((i = 0; i < runs; i++)); do
+    fresh_copy "$run" "$@"
+    start=$(date +%s%N)
+    status=0
+    (cd "$run" && /usr/bin/time -f %M -o "$work/rss" bash -ec '"$@"' _ "${fn_args[@]}") \
+      >"$work/log" 2>&1 || status=$?
+    if ((status != 0)); then
+      best_s=""
+      return "$status"
+    fi
+    end=$(date +%s%N)
+    secs=$(awk -v a="$start" -v b="$end" 'BEGIN { printf "%.3f", (b - a) / 1e9 }')
+    kb=$(tail -n1 "$work/rss")
+    if [[ -z $best_s ]] || awk -v a="$secs" -v b="$best_s" 'BEGIN { exit !(a < b) }'; then
+      best_s=$secs
+    fi
+    (( kb > peak_kb )) && peak_kb=$kb
+  done
+  rm -rf -- "$run"
+}
+
+rows=()
+# row LABEL PHOTOS TOOL FUNCTION [ARGS...] -- [NAME...]
+row() {
+  local label=$1 n=$2 tool=$3; shift 3
+  if ! have "$tool"; then
+    rows+=("$label|$n|skipped: $tool not found||")
+    return
+  fi
+  local status=0
+  measure "$@" || status=$?
+  if ((status != 0)); then
+    rows+=("$label|$n|failed with status $status, output below||")
+    { echo "--- $label: exit status $status, last lines of its output:"; tail -n 20 "$work/log"; } \
+      >>"$work/failures"
+    return
+  fi
+  rows+=("$label|$n|$best_s|$peak_kb|")
+}
+
+echo "Photos: $photos ($count files, largest $largest, $((largest_pixels / 1000000)) MP)"
+echo "Box ${box_x} x ${box_y}; best of $runs; $jobs jobs; $(nproc) CPUs"
+echo
+
+row "vok-batch --jobs 1" "$count" "$vok" vok_cmd 1 --
+row "vok-batch --jobs $jobs" "$count" "$vok" vok_cmd "$jobs" --
+row "vok-batch --jobs 1 --html --multi-page" "$count" "$vok" vok_cmd 1 --html --multi-page --
+row "vok-batch --jobs $jobs --html --multi-page" "$count" "$vok" vok_cmd "$jobs" --html --multi-page --
+row "djpeg -dct float (decode floor)" "$count" djpeg djpeg_cmd --
+row "vipsthumbnail (one process)" "$count" vipsthumbnail vips_cmd --
+row "convert -thumbnail (per file)" "$count" "$convert_tool" convert_cmd --
+single_from=${#rows[@]}
+row "vok-batch --jobs 1, largest photo" 1 "$vok" vok_cmd 1 -- "$largest"
+row "djpeg -dct float, largest photo" 1 djpeg djpeg_cmd -- "$largest"
+row "vipsthumbnail, largest photo" 1 vipsthumbnail vips_cmd -- "$largest"
+row "convert -thumbnail, largest photo" 1 "$convert_tool" convert_cmd -- "$largest"
+
+# Whole-folder rows compare with vok-batch --jobs N, single-photo rows with vok-batch on that photo.
+reference() {
+  local secs
+  IFS='|' read -r _ _ secs _ <<<"${rows[$1]}"
+  if [[ $secs =~ ^[0-9.]+$ ]]; then echo "$secs"; fi
+}
+whole_ref=$(reference 1)
+single_ref=$(reference "$single_from")
+
+printf '%-42s %8s %9s %9s %9s\n' tool seconds photos/s ratio "peak MiB"
+printf '%s\n' "$(printf '%.0s-' {1..81})"
+for i in "${!rows[@]}"; do
+  IFS='|' read -r label n secs kb _ <<<"${rows[$i]}"
+  ref=$whole_ref
+  if ((i >= single_from)); then
+    ref=$single_ref
+    ((i == single_from)) && echo
+  fi
+  if [[ ! $secs =~ ^[0-9.]+$ ]]; then
+    printf '%-42s %s\n' "$label" "$secs"
+    continue
+  fi
+  awk -v label="$label" -v n="$n" -v s="$secs" -v kb="$kb" -v ref="$ref" 'BEGIN {
+    rate = s > 0 ? sprintf("%.2f", n / s) : "-"
+    ratio = (ref != "" && ref > 0) ? sprintf("%.2fx", s / ref) : "n/a"
+    printf "%-42s %8.3f %9s %9s %9.1f\n", label, s, rate, ratio, kb / 1024
+  }'
+done
+echo
+echo "ratio: the tool's time over vok-batch --jobs $jobs on the whole folder (upper rows) or over"
+echo "vok-batch --jobs 1 on the largest photo (lower rows); above 1 means slower than vok-batch."
+echo "peak MiB: the largest resident size of any one process of the command (GNU time %M)."
+if [[ -s $work/failures ]]; then
+  echo
+  cat "$work/failures"
+fi
