@@ -1,0 +1,218 @@
+#include "convert/conversion_run.h"
+
+#include <filesystem>
+
+#include "catalog/catalog_run_settings.h"
+#include "codec/jpeg_decoder.h"
+#include "codec/picture_file.h"
+#include "convert/thumbnail_name.h"
+#include "ui/folder_rules.h"
+
+namespace vok {
+namespace {
+
+// Clears the running flag however the run ends.
+class RunningFlag {
+ public:
+  explicit RunningFlag(bool& flag) : flag_(flag) { flag_ = true; }
+  ~RunningFlag() { flag_ = false; }
+  RunningFlag(const RunningFlag&) = delete;
+  RunningFlag& operator=(const RunningFlag&) = delete;
+
+ private:
+  bool& flag_;
+};
+
+// The thumbnail folder as the pages in the Original folder link to it. With Auto Dir off it can
+// lie outside the Original folder; the link then climbs out, so that it still reaches the file.
+std::string thumbnailLinkFolder(const std::string& original, const std::string& thumbnail) {
+  if (auto inside = relativeThumbnailFolder(original, thumbnail)) return *inside;
+  return std::filesystem::path(thumbnail).lexically_relative(original).string() + "/";
+}
+
+std::string fileNameOf(const std::string& path) {
+  const auto slash = path.rfind('/');
+  return slash == std::string::npos ? path : path.substr(slash + 1);
+}
+
+}  // namespace
+
+ConversionRun::ConversionRun(MainWindow& window, RunLog& log, const ThumbnailOptions& options,
+                             const CatalogSettingsSource& catalog, PictureStage& stage,
+                             ThumbnailProducer& producer, PageEnvironment environment)
+    : window_(window),
+      log_(log),
+      options_(options),
+      catalog_(catalog),
+      stage_(stage),
+      producer_(producer),
+      environment_(std::move(environment)) {}
+
+void ConversionRun::run() {
+  if (running_) return;
+  RunningFlag flag(running_);
+  execute();
+}
+
+bool ConversionRun::checksPass() {
+  if (window_.preamble().empty() && window_.postamble().empty()) {
+    show(MessageKind::kWarning, MessageButton::kOk, "Preamble and Postamble are empty.");
+    return false;
+  }
+  if (countSelected() == 0) {
+    show(MessageKind::kWarning, MessageButton::kOk, "No selected JPEG file.");
+    return false;
+  }
+  return true;
+}
+
+void ConversionRun::execute() {
+  if (!checksPass()) return;
+
+  html_ = window_.htmlChecked();
+  relativeThumbnailFolder_ = thumbnailLinkFolder(window_.originalFolder(), window_.thumbnailFolder());
+  tally_ = Tally{static_cast<int>(window_.fileCount()), countSelected(), 0};
+  window_.setProgressRange(1, tally_.entries);
+  ignoreX_ = options_.IgnoreX;
+  ignoreY_ = options_.IgnoreY;
+  log_.clear();
+  const bool displayInNewPage = catalog_.current().DisplayInNewPage;
+  window_.setProgressRange(1, tally_.selected);
+
+  if (html_) {
+    CheckPictureSizes();
+    tally_.selected = countSelected();
+    if (tally_.selected == 0) {
+      show(MessageKind::kWarning, MessageButton::kOk, "No selected JPEG file.");
+      return;
+    }
+  }
+  window_.setProgressRange(1, tally_.selected);
+
+  CatalogRunSettings catalogRun = readCatalogRunSettings(catalog_.current());
+  catalogRun.displayInNewPage = displayInNewPage;
+  tally_.ordinal = 0;
+
+  log_.append("***** Conversion Log *****");
+  log_.append("Number of Files : " + std::to_string(tally_.entries));
+  log_.append("Number of Selected Files : " + std::to_string(tally_.selected));
+  if (html_) {
+    layout_.emplace(catalog_, log_, environment_);
+    layout_->start(tally_.selected, catalogRun, window_.originalFolder());
+  }
+
+  producer_.expect(selectedPaths(), stage_.currentRecipe());
+  for (std::size_t index = 0;
+       tally_.ordinal <= tally_.selected && index < static_cast<std::size_t>(tally_.entries);
+       ++index) {
+    if (window_.isSelected(index)) convertEntry(index);
+    window_.processEvents();
+  }
+
+  if (html_) layout_->finish();
+  layout_.reset();
+  window_.hidePreview();
+  window_.setProgressPosition(0);
+  window_.rereadFileLists();
+}
+
+void ConversionRun::convertEntry(std::size_t index) {
+  const std::string path = entryPath(index);
+  const std::string name = fileNameOf(path);
+  ++tally_.ordinal;
+  if (html_) layout_->beforeFile();
+  window_.setProgressPosition(tally_.ordinal);
+  window_.setStatusText("Converting (" + std::to_string(tally_.ordinal) + "/" +
+                        std::to_string(tally_.selected) + ")  " + name);
+
+  if (stage_.ShowPicture(path, producer_.take(path, stage_.currentRecipe()))) {
+    const int width = stage_.pictureWidth();
+    const int height = stage_.pictureHeight();
+    if (width > ignoreX_ && height > ignoreY_) {
+      saveThumbnailOf(path, name);
+    } else {
+      reportTooSmall(path, name, width, height);
+    }
+  } else {
+    show(MessageKind::kWarning, MessageButton::kOk, "UnExpected Error.  File name is " + path);
+  }
+
+  window_.setStatusText("");
+  if (html_) layout_->afterFile();
+}
+
+void ConversionRun::saveThumbnailOf(const std::string& picturePath, const std::string& pictureName) {
+  const std::string thumbnailName =
+      thumbnailNameOf(pictureName, window_.preamble(), window_.postamble());
+  const std::string thumbnailPath = pathInFolder(window_.thumbnailFolder(), thumbnailName);
+  if (wouldOverwriteAPicture(thumbnailPath)) {
+    const std::string text =
+        thumbnailPath + " is a picture larger than the thumbnail box; it was not overwritten.";
+    log_.append(text);
+    if (options_.Warning) show(MessageKind::kWarning, MessageButton::kOk, text);
+    return;
+  }
+  stage_.SaveThumbnail(thumbnailPath);
+  if (!html_) return;
+
+  CellFacts facts;
+  facts.pictureName = pictureName;
+  facts.picturePath = picturePath;
+  facts.thumbnailName = thumbnailName;
+  facts.thumbnailFolderLink = relativeThumbnailFolder_;
+  facts.thumbnailWidth = stage_.canvas().width();
+  facts.thumbnailHeight = stage_.canvas().height();
+  facts.pictureWidth = stage_.pictureWidth();
+  facts.pictureHeight = stage_.pictureHeight();
+  layout_->writeCell(facts);
+}
+
+// The originals are only read: a JPEG file at the thumbnail's path that is larger than the box in
+// either direction is a photograph (for example a_.jpg when the postamble is "_"), not a
+// thumbnail this box made, and is never written over.
+bool ConversionRun::wouldOverwriteAPicture(const std::string& thumbnailPath) const {
+  std::error_code error;
+  if (!std::filesystem::is_regular_file(thumbnailPath, error)) return false;
+  const ThumbnailRecipe recipe = stage_.currentRecipe();
+  if (!recipe.box) return false;
+  try {
+    const JpegHeader header = readJpegHeader(readPictureFile(thumbnailPath));
+    return header.width > recipe.box->width || header.height > recipe.box->height;
+  } catch (const std::exception&) {
+    return false;  // not a readable JPEG: nothing of value to protect
+  }
+}
+
+void ConversionRun::reportTooSmall(const std::string& path, const std::string& name, int width,
+                                   int height) {
+  log_.append(path + " is too small.  X=" + std::to_string(width) + "  Y=" + std::to_string(height));
+  if (options_.Warning) {
+    show(MessageKind::kInformation, MessageButton::kYes,
+         name + "\rPicture size is too small.\rX=" + std::to_string(width) + " , Y=" +
+             std::to_string(height));
+  }
+}
+
+int ConversionRun::countSelected() const {
+  int count = 0;
+  for (std::size_t i = 0; i < window_.fileCount(); ++i) count += window_.isSelected(i) ? 1 : 0;
+  return count;
+}
+
+std::vector<std::string> ConversionRun::selectedPaths() const {
+  std::vector<std::string> paths;
+  for (std::size_t i = 0; i < window_.fileCount(); ++i) {
+    if (window_.isSelected(i)) paths.push_back(entryPath(i));
+  }
+  return paths;
+}
+
+std::string ConversionRun::entryPath(std::size_t index) const {
+  return pathInFolder(window_.originalFolder(), window_.fileName(index));
+}
+
+void ConversionRun::show(MessageKind kind, MessageButton button, const std::string& text) {
+  window_.showMessage(kind, button, text);
+}
+
+}  // namespace vok

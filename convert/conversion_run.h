@@ -1,0 +1,70 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "catalog/catalog_layout.h"
+#include "catalog/catalog_settings.h"
+#include "catalog/page_environment.h"
+#include "common/run_log.h"
+#include "convert/main_window.h"
+#include "convert/picture_stage.h"
+#include "convert/thumbnail_producer.h"
+#include "settings/thumbnail_options.h"
+
+namespace vok {
+
+// The batch run behind "Save": checks, the picture size check when the catalog is on, one
+// thumbnail per selected picture that is larger than the ignore size, the catalog pages, progress
+// and the run log. Errors that stop the run (a file that cannot be written, a Column or Row that
+// is not a whole number) leave it as exceptions for the host's general error box.
+class ConversionRun {
+ public:
+  ConversionRun(MainWindow& window, RunLog& log, const ThumbnailOptions& options,
+                const CatalogSettingsSource& catalog, PictureStage& stage,
+                ThumbnailProducer& producer, PageEnvironment environment = systemPageEnvironment());
+
+  // Runs once; a call made while a run is going on (from events processed between entries) is
+  // ignored.
+  void run();
+
+  bool running() const { return running_; }
+
+ private:
+  struct Tally {
+    int entries = 0;   // N
+    int selected = 0;  // S
+    int ordinal = 0;   // q
+  };
+
+  void execute();
+  bool checksPass();
+  void CheckPictureSizes();
+  void convertEntry(std::size_t index);
+  void saveThumbnailOf(const std::string& picturePath, const std::string& pictureName);
+  bool wouldOverwriteAPicture(const std::string& thumbnailPath) const;
+  void reportTooSmall(const std::string& path, const std::string& name, int width, int height);
+  int countSelected() const;
+  std::vector<std::string> selectedPaths() const;
+  std::string entryPath(std::size_t index) const;
+  void show(MessageKind kind, MessageButton button, const std::string& text);
+
+  MainWindow& window_;
+  RunLog& log_;
+  const ThumbnailOptions& options_;
+  const CatalogSettingsSource& catalog_;
+  PictureStage& stage_;
+  ThumbnailProducer& producer_;
+  PageEnvironment environment_;
+
+  bool running_ = false;
+  Tally tally_;
+  bool html_ = false;
+  std::string relativeThumbnailFolder_;
+  std::int32_t ignoreX_ = 0;
+  std::int32_t ignoreY_ = 0;
+  std::optional<CatalogLayout> layout_;
+};
+
+}  // namespace vok

@@ -1,0 +1,45 @@
+// The pass over the selection that the run makes before a catalog is written, so that pages,
+// rows and cells are counted over pictures that all convert.
+#include "convert/conversion_run.h"
+
+namespace vok {
+
+void ConversionRun::CheckPictureSizes() {
+  log_.append("***** Check Size Log *****");
+  log_.append("Number of files : " + std::to_string(tally_.entries));
+  log_.append("Number of Selected Files : " + std::to_string(tally_.selected));
+
+  producer_.expect(selectedPaths(), stage_.currentRecipe());
+  tally_.ordinal = 0;
+  for (std::size_t index = 0;
+       tally_.ordinal <= tally_.selected && index < static_cast<std::size_t>(tally_.entries);
+       ++index) {
+    if (window_.isSelected(index)) {
+      ++tally_.ordinal;
+      window_.setProgressPosition(tally_.ordinal);
+      const std::string path = entryPath(index);
+      const std::string name = window_.fileName(index);
+      window_.setStatusText("Checking Picture Size (" + std::to_string(tally_.ordinal) + "/" +
+                            std::to_string(tally_.selected) + ")  " + name);
+
+      if (stage_.ShowPicture(path, producer_.take(path, stage_.currentRecipe()))) {
+        const int width = stage_.pictureWidth();
+        const int height = stage_.pictureHeight();
+        if (height <= ignoreY_ || width <= ignoreX_) {
+          reportTooSmall(path, name, width, height);
+          window_.setSelected(index, false);
+        }
+      } else {
+        log_.append(path + " is corrupt.");
+        if (options_.Warning) {
+          show(MessageKind::kInformation, MessageButton::kYes, name + "\rFile is corrupt.");
+        }
+        window_.setSelected(index, false);
+      }
+    }
+    window_.processEvents();
+  }
+  window_.setStatusText("");
+}
+
+}  // namespace vok

@@ -1,0 +1,337 @@
+#include "convert/conversion_run.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <filesystem>
+
+#include "catalog/file_facts.h"
+#include "codec/jpeg_codec.h"
+#include "common/error.h"
+#include "common/whole_number.h"
+#include "support/files.h"
+#include "support/recording_window.h"
+#include "support/temp_dir.h"
+
+namespace vok {
+namespace {
+
+namespace fs = std::filesystem;
+using Lines = std::vector<std::string>;
+
+Raster picture(int width, int height) {
+  Raster raster(width, height, PixelFormat::kRgb24);
+  for (int y = 0; y < height; ++y) {
+    for (int x = 0; x < 3 * width; ++x) raster.row(y)[x] = static_cast<std::uint8_t>(x ^ y);
+  }
+  return raster;
+}
+
+PageEnvironment fixedEnvironment() {
+  PageEnvironment environment;
+  environment.now = [] { return LocalDateTime{2006, 1, 31, 12, 34, 56}; };
+  environment.fileFacts = readFileFacts;
+  return environment;
+}
+
+std::size_t countOf(const Lines& lines, const std::string& line) {
+  return static_cast<std::size_t>(std::count(lines.begin(), lines.end(), line));
+}
+
+std::size_t occurrences(const std::string& text, const std::string& piece) {
+  std::size_t count = 0;
+  for (auto at = text.find(piece); at != std::string::npos; at = text.find(piece, at + 1)) ++count;
+  return count;
+}
+
+struct RunFixture : testing::Test {
+  test::TempDir dir;
+  test::RecordingWindow window;
+  RunLog log;
+  ThumbnailOptions options;
+  FixedCatalogSettings catalog;
+  PictureStage stage{window, log, options};
+  DirectThumbnailProducer producer;
+  ConversionRun conversion{window, log, options, catalog, stage, producer, fixedEnvironment()};
+
+  void SetUp() override {
+    window.original = dir.path().string();
+    window.thumbnail = window.original;
+  }
+
+  // Writes pictures of the given sizes named p1.jpg, p2.jpg, ... and lists them, all selected.
+  void addPictures(int count, int width = 300, int height = 240) {
+    for (int i = 1; i <= count; ++i) addPicture("p" + std::to_string(i) + ".jpg", width, height);
+  }
+  void addPicture(const std::string& name, int width, int height) {
+    JpegCodec::encodeFile(picture(width, height), dir.file(name));
+    window.files.push_back(name);
+    window.selectAll();
+  }
+  std::string page(const std::string& name) const { return test::readText(dir.file(name)); }
+  std::string path(const std::string& name) const { return dir.file(name); }
+};
+
+TEST_F(RunFixture, ThumbnailNamesFollowTheAffixes) {
+  addPicture("photo.JPG", 300, 240);
+  addPicture("a.b.jpeg", 300, 240);
+  conversion.run();
+  EXPECT_TRUE(fs::exists(dir.file("_photo.jpg")));
+  EXPECT_TRUE(fs::exists(dir.file("_a.b.jpg")));
+
+  window.pre = "";
+  window.post = "-s";
+  window.files = {"photo.JPG"};
+  window.selectAll();
+  conversion.run();
+  EXPECT_TRUE(fs::exists(dir.file("photo-s.jpg")));
+}
+
+TEST_F(RunFixture, ChecksStopTheRunWithoutTouchingTheLog) {
+  addPictures(1);
+  log.append("an earlier run");
+  window.pre = window.post = "";
+  conversion.run();
+  window.pre = "_";
+  window.selected.assign(1, false);
+  conversion.run();
+  ASSERT_EQ(window.messages.size(), 2u);
+  EXPECT_EQ(window.messages[0].text, "Preamble and Postamble are empty.");
+  EXPECT_EQ(window.messages[1].text, "No selected JPEG file.");
+  EXPECT_EQ(window.messages[1].kind, MessageKind::kWarning);
+  EXPECT_EQ(log.lines(), Lines{"an earlier run"});
+  EXPECT_FALSE(fs::exists(dir.file("_p1.jpg")));
+}
+
+TEST_F(RunFixture, PlainRunLogsProgressesAndCleansUp) {
+  addPictures(2);
+  window.files.push_back("unselected.jpg");
+  window.selected.push_back(false);
+  conversion.run();
+  EXPECT_EQ(log.lines(), (Lines{"***** Conversion Log *****", "Number of Files : 3",
+                                "Number of Selected Files : 2"}));
+  EXPECT_EQ(window.statusTexts, (Lines{"Converting (1/2)  p1.jpg", "", "Converting (2/2)  p2.jpg",
+                                       "", }));
+  EXPECT_EQ(window.progressPositions, (std::vector<int>{1, 2, 0}));
+  EXPECT_EQ(window.progressMaximum, 2);
+  EXPECT_EQ(window.eventsProcessed, 3);
+  EXPECT_FALSE(window.previewVisible);
+  EXPECT_EQ(window.rereads, 1);
+  JpegCodec thumbnail;
+  thumbnail.decodeFile(dir.file("_p1.jpg"));
+  EXPECT_EQ(thumbnail.width(), 150);
+  EXPECT_EQ(thumbnail.height(), 120);
+  EXPECT_FALSE(fs::exists(dir.file("index.html")));
+}
+
+TEST_F(RunFixture, IgnoreSizeIsStrictAndZeroLetsEverythingThrough) {
+  addPicture("wide.jpg", 200, 300);
+  addPicture("big.jpg", 201, 201);
+  conversion.run();
+  EXPECT_EQ(countOf(log.lines(), path("wide.jpg") + " is too small.  X=200  Y=300"), 1u);
+  EXPECT_FALSE(fs::exists(dir.file("_wide.jpg")));
+  EXPECT_TRUE(fs::exists(dir.file("_big.jpg")));
+  EXPECT_TRUE(window.messages.empty());
+
+  options.Warning = true;
+  window.files = {"wide.jpg"};
+  window.selectAll();
+  conversion.run();
+  ASSERT_EQ(window.messages.size(), 1u);
+  EXPECT_EQ(window.messages[0].kind, MessageKind::kInformation);
+  EXPECT_EQ(window.messages[0].button, MessageButton::kYes);
+  EXPECT_EQ(window.messages[0].text, "wide.jpg\rPicture size is too small.\rX=200 , Y=300");
+
+  options.IgnoreX = options.IgnoreY = 0;
+  window.selectAll();
+  conversion.run();
+  EXPECT_TRUE(fs::exists(dir.file("_wide.jpg")));
+}
+
+TEST_F(RunFixture, CorruptFileIsAlwaysAnUnexpectedError) {
+  addPictures(1);
+  test::writeText(dir.file("bad.jpg"), "text");
+  window.files.push_back("bad.jpg");
+  window.selectAll();
+  conversion.run();
+  ASSERT_EQ(window.messages.size(), 1u);
+  EXPECT_EQ(window.messages[0].text, "UnExpected Error.  File name is " + path("bad.jpg"));
+  EXPECT_EQ(countOf(log.lines(), path("bad.jpg") + " is corrupt."), 1u);
+
+  options.Warning = true;
+  window.selectAll();
+  conversion.run();
+  ASSERT_EQ(window.messages.size(), 3u);
+  EXPECT_EQ(window.messages[1].text, path("bad.jpg") + " is corrupt.");
+  EXPECT_EQ(window.messages[2].text, "UnExpected Error.  File name is " + path("bad.jpg"));
+}
+
+TEST_F(RunFixture, SecondRunClearsTheFirstRunsLog) {
+  addPictures(1);
+  conversion.run();
+  conversion.run();
+  EXPECT_EQ(countOf(log.lines(), "***** Conversion Log *****"), 1u);
+}
+
+TEST_F(RunFixture, StartWhileRunningIsIgnored) {
+  addPictures(3);
+  window.onProcessEvents = [&] { conversion.run(); };
+  conversion.run();
+  EXPECT_EQ(countOf(log.lines(), "***** Conversion Log *****"), 1u);
+  EXPECT_EQ(window.eventsProcessed, 3);
+  EXPECT_FALSE(conversion.running());
+}
+
+TEST_F(RunFixture, ExistingThumbnailIsOverwrittenButAPhotoIsNot) {
+  addPictures(1);
+  JpegCodec::encodeFile(picture(40, 30), dir.file("_p1.jpg"));
+  // With the postamble "_" the thumbnail of a.jpg would land on a photo named a_.jpg.
+  addPicture("a.jpg", 300, 240);
+  addPicture("a_.jpg", 640, 480);
+  window.pre = "";
+  window.post = "_";
+  conversion.run();
+  JpegCodec codec;
+  codec.decodeFile(dir.file("p1_.jpg"));
+  EXPECT_EQ(codec.width(), 150);
+  codec.decodeFile(dir.file("a_.jpg"));
+  EXPECT_EQ(codec.width(), 640) << "the photo was written over";
+  EXPECT_EQ(countOf(log.lines(), path("a_.jpg") +
+                                     " is a picture larger than the thumbnail box; it was not overwritten."),
+            1u);
+
+  window.pre = "_";
+  window.post = "";
+  window.files = {"p1.jpg"};
+  window.selectAll();
+  conversion.run();
+  codec.decodeFile(dir.file("_p1.jpg"));
+  EXPECT_EQ(codec.width(), 150) << "an older, smaller thumbnail is replaced";
+}
+
+TEST_F(RunFixture, FailedThumbnailWriteStopsTheRunAtOnce) {
+  addPictures(3);
+  window.html = true;
+  window.thumbnail = dir.file("gone");
+  EXPECT_THROW(conversion.run(), FileWriteError);
+  EXPECT_FALSE(conversion.running());
+  EXPECT_EQ(window.rereads, 0);
+  EXPECT_TRUE(window.previewVisible);
+  EXPECT_EQ(page("index.html").find("</HTML>"), std::string::npos) << "the page is not finished";
+  EXPECT_EQ(countOf(log.lines(), "Insert </TABLE> tag."), 0u);
+}
+
+TEST_F(RunFixture, ColumnThatIsNotANumberStopsAfterTheCheck) {
+  addPictures(1);
+  window.html = true;
+  catalog.values().Column = "abc";
+  EXPECT_THROW(conversion.run(), NotWholeNumberError);
+  EXPECT_EQ(log.lines().front(), "***** Check Size Log *****");
+  EXPECT_EQ(countOf(log.lines(), "***** Conversion Log *****"), 0u);
+  EXPECT_FALSE(fs::exists(dir.file("_p1.jpg")));
+
+  window.html = false;
+  EXPECT_THROW(conversion.run(), NotWholeNumberError) << "read on every run";
+}
+
+TEST_F(RunFixture, SizeCheckDeselectsAndRecounts) {
+  addPictures(2);
+  addPicture("small.jpg", 100, 100);
+  test::writeText(dir.file("bad.jpg"), "text");
+  window.files.push_back("bad.jpg");
+  window.selectAll();
+  window.html = true;
+  options.Warning = true;
+  conversion.run();
+
+  const Lines expectedStart = {
+      "***** Check Size Log *****",
+      "Number of files : 4",
+      "Number of Selected Files : 4",
+      path("small.jpg") + " is too small.  X=100  Y=100",
+      path("bad.jpg") + " is corrupt.",
+      path("bad.jpg") + " is corrupt.",
+      "***** Conversion Log *****",
+      "Number of Files : 4",
+      "Number of Selected Files : 2",
+      "Page Mode: Single Page",
+      "Column : 4",
+      "FileName=" + path("index.html"),
+  };
+  ASSERT_GE(log.lines().size(), expectedStart.size());
+  EXPECT_EQ(Lines(log.lines().begin(), log.lines().begin() + expectedStart.size()), expectedStart);
+  ASSERT_EQ(window.messages.size(), 3u);
+  EXPECT_EQ(window.messages[0].text, "small.jpg\rPicture size is too small.\rX=100 , Y=100");
+  EXPECT_EQ(window.messages[1].text, path("bad.jpg") + " is corrupt.");
+  EXPECT_EQ(window.messages[2].text, "bad.jpg\rFile is corrupt.");
+  EXPECT_EQ(window.messages[2].kind, MessageKind::kInformation);
+  EXPECT_EQ(occurrences(page("index.html"), "<TD ALIGN="), 2u);
+}
+
+TEST_F(RunFixture, NothingLeftAfterTheCheckEndsTheRun) {
+  addPicture("small.jpg", 100, 100);
+  window.html = true;
+  conversion.run();
+  ASSERT_EQ(window.messages.size(), 1u);
+  EXPECT_EQ(window.messages[0].text, "No selected JPEG file.");
+  EXPECT_EQ(countOf(log.lines(), "***** Check Size Log *****"), 1u);
+  EXPECT_FALSE(fs::exists(dir.file("index.html")));
+}
+
+TEST_F(RunFixture, FivePicturesOnTwoByTwoPages) {
+  addPictures(5);
+  window.html = true;
+  catalog.values().Column = "2";
+  catalog.values().Row = "2";
+  catalog.values().SingleMultiPage = 1;
+  conversion.run();
+  EXPECT_EQ(countOf(log.lines(), "Row : 2"), 1u);
+  EXPECT_EQ(countOf(log.lines(), "Number of Page : 2"), 1u);
+  EXPECT_EQ(countOf(log.lines(), "</HTML> Insertion."), 2u);
+  EXPECT_EQ(countOf(log.lines(), "Dummy Cell Insertion."), 0u);
+  const std::string first = page("index.html"), second = page("index2.html");
+  EXPECT_EQ(occurrences(first, "<TD ALIGN="), 4u);
+  EXPECT_NE(first.find("<P>Page 1/2 [<A HREF=\"index2.html\">Next</A>]"), std::string::npos);
+  EXPECT_EQ(occurrences(second, "<TD ALIGN="), 1u);
+  EXPECT_NE(second.find("p5.jpg</TD></TR></TABLE>\r\n"), std::string::npos);
+  EXPECT_TRUE(first.ends_with("</HTML>\r\n") && second.ends_with("</HTML>\r\n"));
+}
+
+TEST_F(RunFixture, SinglePageFillsTheLastRowUnderFullRows) {
+  addPictures(5);
+  window.html = true;
+  catalog.values().Column = "3";
+  conversion.run();
+  EXPECT_EQ(countOf(log.lines(), "Dummy Cell Insertion."), 1u);
+  EXPECT_EQ(countOf(log.lines(), "Row : 5"), 0u);
+  EXPECT_NE(page("index.html").find("</TD><TD>&nbsp;</TD></TR>\r\n</TABLE>\r\n"),
+            std::string::npos);
+}
+
+TEST_F(RunFixture, ExactMultiplesOfAPageAreFinishedOnce) {
+  for (const int count : {4, 8}) {
+    window.files.clear();
+    addPictures(count);
+    window.html = true;
+    catalog.values().Column = "2";
+    catalog.values().Row = "2";
+    catalog.values().SingleMultiPage = 1;
+    conversion.run();
+    EXPECT_EQ(countOf(log.lines(), "</HTML> Insertion."), static_cast<std::size_t>(count / 4));
+    EXPECT_EQ(occurrences(page("index.html"), "</HTML>"), 1u);
+    if (count == 8) EXPECT_EQ(occurrences(page("index2.html"), "</HTML>"), 1u);
+  }
+}
+
+TEST_F(RunFixture, ThumbnailFolderInsideIsLinkedRelatively) {
+  fs::create_directory(dir.file("thumb"));
+  addPictures(1);
+  window.thumbnail = dir.file("thumb");
+  window.html = true;
+  conversion.run();
+  EXPECT_TRUE(fs::exists(dir.file("thumb/_p1.jpg")));
+  EXPECT_NE(page("index.html").find("<IMG SRC=\"thumb/_p1.jpg\""), std::string::npos);
+}
+
+}  // namespace
+}  // namespace vok
