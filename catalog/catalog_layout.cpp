@@ -69,6 +69,7 @@ void CatalogLayout::openPage(int page) {
 }
 
 void CatalogLayout::beforeFile() {
+  writer();  // refuses a layout that was never started, before anything divides by its page size
   ++ordinal_;
   cellWritten_ = false;
   const int page = static_cast<int>((std::int64_t{ordinal_} + cellsPerPage_ - 1) / cellsPerPage_);
