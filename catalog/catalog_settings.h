@@ -1,7 +1,9 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 #include <utility>
+#include <vector>
 
 namespace vok {
 
@@ -29,6 +31,10 @@ struct CatalogSettings {
 
   bool isMultiPage() const { return SingleMultiPage == 1; }
 };
+
+// The lines of a HEAD block as its multi-line field shows them: CR LF, LF or CR end a line, and a
+// trailing line break adds no empty line.
+std::vector<std::string> headBlockLines(std::string_view block);
 
 // Where the catalog writer reads the settings from. The desktop dialog stays editable during a run,
 // so the writer asks for the values at the moment each piece is written.
