@@ -14,6 +14,7 @@ namespace vok {
 namespace {
 
 constexpr const char* kDescription =
+    "vok-batch [OPTIONS] ORIGINAL THUMBNAIL X Y PREAMBLE POSTAMBLE\n\n"
     "Makes a JPEG thumbnail of every JPEG picture in ORIGINAL that is larger than the ignore size,\n"
     "in THUMBNAIL (ORIGINAL itself or a folder directly inside it), fitted into an X by Y box, named\n"
     "PREAMBLE + name + POSTAMBLE + \".jpg\" (NULL stands for an empty affix). With --html it also\n"
@@ -54,7 +55,6 @@ void parseIgnoreSize(const std::string& text, ThumbnailOptions& options) {
 ParsedCommandLine parseBatchCommandLine(int argc, char** argv) {
   BatchOptions batch;
   CLI::App app(kDescription, "vok-batch");
-  app.usage("Usage: vok-batch [OPTIONS] ORIGINAL THUMBNAIL X Y PREAMBLE POSTAMBLE");
   // The six arguments may look like options ("-s" as a postamble): everything from the first
   // argument on is taken as it stands.
   app.prefix_command();

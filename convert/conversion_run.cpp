@@ -3,6 +3,7 @@
 #include <filesystem>
 
 #include "catalog/catalog_run_settings.h"
+#include "catalog/page_file_name.h"
 #include "codec/jpeg_decoder.h"
 #include "codec/picture_file.h"
 #include "convert/thumbnail_name.h"

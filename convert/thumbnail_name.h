@@ -13,9 +13,4 @@ inline std::string thumbnailNameOf(const std::string& pictureName, const std::st
   return preamble + base + postamble + ".jpg";
 }
 
-// `folder` + "/" + `name`, without doubling the separator after the root.
-inline std::string pathInFolder(const std::string& folder, const std::string& name) {
-  return folder.ends_with('/') ? folder + name : folder + "/" + name;
-}
-
 }  // namespace vok
