@@ -2,11 +2,13 @@
 
 #include <cstdio>
 #include <filesystem>
+#include <thread>
 
 #include "app/terminal_window.h"
 #include "common/error_box.h"
 #include "common/whole_number.h"
 #include "convert/conversion_run.h"
+#include "convert/parallel_thumbnail_producer.h"
 #include "convert/picture_stage.h"
 #include "ui/folder_pair.h"
 
@@ -30,6 +32,11 @@ void printError(const std::string& message) {
 bool boxIsUsable(const std::string& text) {
   const auto value = tryParseWholeNumber(text);
   return !value || *value >= 1;
+}
+
+int defaultJobs() {
+  const unsigned cores = std::thread::hardware_concurrency();
+  return cores == 0 ? 1 : static_cast<int>(cores);
 }
 
 bool anyPictureUnreadable(const RunLog& log) {
@@ -93,7 +100,7 @@ int runBatch(const BatchOptions& batch) {
 
   FixedCatalogSettings catalogSource(catalog);
   PictureStage stage(window, log, options);
-  DirectThumbnailProducer producer;
+  ParallelThumbnailProducer producer(batch.jobs > 0 ? batch.jobs : defaultJobs());
   ConversionRun conversion(window, log, options, catalogSource, stage, producer);
   try {
     conversion.run();

@@ -52,12 +52,16 @@ void JpegCodec::decodeFile(const std::string& path) {
 const Raster& JpegCodec::raster() {
   if (!raster_) {
     if (bytes_.empty()) throw JpegError(JERR_INPUT_EMPTY);
-    Raster decoded;
-    FullRasterConsumer consumer(decoded);
-    decodeJpeg(bytes_, consumer, false);
-    raster_ = std::move(decoded);
+    raster_ = decodeRaster(bytes_);
   }
   return *raster_;
+}
+
+Raster decodeRaster(std::span<const std::uint8_t> bytes) {
+  Raster decoded;
+  FullRasterConsumer consumer(decoded);
+  decodeJpeg(bytes, consumer, false);
+  return decoded;
 }
 
 void JpegCodec::encodeFile(const Raster& raster, const std::string& path) {

@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <optional>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -36,5 +37,9 @@ class JpegCodec {
   JpegHeader header_;
   std::optional<Raster> raster_;
 };
+
+// Decodes a whole JPEG file held in memory, as JpegCodec does. Throws JpegError or
+// OutOfMemoryError.
+Raster decodeRaster(std::span<const std::uint8_t> bytes);
 
 }  // namespace vok

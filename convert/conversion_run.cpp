@@ -102,7 +102,7 @@ void ConversionRun::execute() {
     layout_->start(tally_.selected, catalogRun, window_.originalFolder());
   }
 
-  producer_.expect(selectedPaths(), stage_.currentRecipe());
+  producer_.expect(selectedPaths(), stage_.currentRecipe(), ThumbnailProducer::Reuse::kOnce);
   for (std::size_t index = 0;
        tally_.ordinal <= tally_.selected && index < static_cast<std::size_t>(tally_.entries);
        ++index) {

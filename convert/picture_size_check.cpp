@@ -9,7 +9,7 @@ void ConversionRun::CheckPictureSizes() {
   log_.append("Number of files : " + std::to_string(tally_.entries));
   log_.append("Number of Selected Files : " + std::to_string(tally_.selected));
 
-  producer_.expect(selectedPaths(), stage_.currentRecipe());
+  producer_.expect(selectedPaths(), stage_.currentRecipe(), ThumbnailProducer::Reuse::kKeepForRun);
   tally_.ordinal = 0;
   for (std::size_t index = 0;
        tally_.ordinal <= tally_.selected && index < static_cast<std::size_t>(tally_.entries);

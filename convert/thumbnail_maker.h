@@ -12,6 +12,7 @@ namespace vok {
 struct ThumbnailBox {
   std::int32_t width = 0;
   std::int32_t height = 0;
+  bool operator==(const ThumbnailBox&) const = default;
 };
 
 // Everything the work on one picture gives. It depends only on the file's content and the box,
@@ -32,6 +33,8 @@ struct ThumbnailRecipe {
   bool skipUnusedRows = true;
   // Also compress the canvas into `encoded`.
   bool encode = true;
+
+  bool operator==(const ThumbnailRecipe&) const = default;
 };
 
 // Reads, decodes, fits, reduces and (optionally) encodes one picture. Never throws for a bad

@@ -13,10 +13,16 @@ namespace vok {
 class ThumbnailProducer {
  public:
   virtual ~ThumbnailProducer() = default;
+  enum class Reuse {
+    kOnce,        // each thumbnail is asked for once
+    kKeepForRun,  // a run over the same pictures follows: keep what is made for it
+  };
   // The pictures the run is about to ask for, in order.
-  virtual void expect(const std::vector<std::string>& paths, const ThumbnailRecipe& recipe) {
+  virtual void expect(const std::vector<std::string>& paths, const ThumbnailRecipe& recipe,
+                      Reuse reuse) {
     (void)paths;
     (void)recipe;
+    (void)reuse;
   }
   virtual PictureThumbnail take(const std::string& path, const ThumbnailRecipe& recipe) = 0;
 };

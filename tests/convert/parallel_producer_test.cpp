@@ -1,0 +1,113 @@
+#include "convert/parallel_thumbnail_producer.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <filesystem>
+#include <thread>
+
+#include "codec/jpeg_codec.h"
+#include "support/files.h"
+#include "support/temp_dir.h"
+
+namespace vok {
+namespace {
+
+namespace fs = std::filesystem;
+
+std::vector<std::string> corpusPictures() {
+  std::vector<std::string> paths;
+  for (const auto& entry : fs::directory_iterator(test::jpegCorpus(""))) {
+    const std::string name = entry.path().filename().string();
+    if (entry.path().extension() == ".jpg" && !name.starts_with("large-")) {
+      paths.push_back(entry.path().string());
+    }
+  }
+  std::sort(paths.begin(), paths.end());
+  return paths;
+}
+
+const ThumbnailRecipe kRecipe{ThumbnailBox{160, 120}, true, true};
+
+void expectSame(const PictureThumbnail& made, const PictureThumbnail& expected,
+                const std::string& path) {
+  EXPECT_EQ(made.readable, expected.readable) << path;
+  EXPECT_EQ(made.pictureWidth, expected.pictureWidth) << path;
+  EXPECT_EQ(made.pictureHeight, expected.pictureHeight) << path;
+  EXPECT_TRUE(made.encoded == expected.encoded) << path;
+  EXPECT_EQ(made.canvas.width(), expected.canvas.width()) << path;
+}
+
+TEST(ParallelProducer, HandsOutInOrderWhatTheDirectWayMakes) {
+  const auto paths = corpusPictures();
+  for (const int jobs : {1, 2, 3}) {
+    ParallelThumbnailProducer producer(jobs);
+    producer.expect(paths, kRecipe, ThumbnailProducer::Reuse::kOnce);
+    for (const std::string& path : paths) {
+      expectSame(producer.take(path, kRecipe), makeThumbnail(path, kRecipe), path);
+    }
+    EXPECT_EQ(producer.decodes(), static_cast<int>(paths.size()));
+  }
+}
+
+TEST(ParallelProducer, RunAfterTheCheckReusesUnchangedPictures) {
+  test::TempDir dir;
+  std::vector<std::string> paths;
+  for (const char* name : {"baseline-420-227x149.jpg", "greyscale-128x128.jpg",
+                           "exif-orientation-3-308x410.jpg", "tiny-3x3.jpg"}) {
+    paths.push_back(dir.file(name));
+    fs::copy_file(test::jpegCorpus(name), paths.back());
+  }
+  ParallelThumbnailProducer producer(2);
+  producer.expect(paths, kRecipe, ThumbnailProducer::Reuse::kKeepForRun);
+  for (const std::string& path : paths) producer.take(path, kRecipe);
+
+  // One picture changes between the check and the run: only that one is decoded again.
+  fs::copy_file(test::jpegCorpus("baseline-422-100x75.jpg"), paths[2],
+                fs::copy_options::overwrite_existing);
+  producer.expect(paths, kRecipe, ThumbnailProducer::Reuse::kOnce);
+  for (const std::string& path : paths) {
+    const PictureThumbnail made = producer.take(path, kRecipe);
+    expectSame(made, makeThumbnail(path, kRecipe), path);
+  }
+  EXPECT_EQ(producer.decodes(), static_cast<int>(paths.size()) + 1);
+}
+
+TEST(ParallelProducer, DifferentBoxIsMadeAgain) {
+  const std::string path = test::jpegCorpus("baseline-420-227x149.jpg").string();
+  ParallelThumbnailProducer producer(1);
+  producer.expect({path}, kRecipe, ThumbnailProducer::Reuse::kKeepForRun);
+  producer.take(path, kRecipe);
+  const ThumbnailRecipe smaller{ThumbnailBox{64, 64}, true, true};
+  producer.expect({path}, smaller, ThumbnailProducer::Reuse::kOnce);
+  EXPECT_EQ(producer.take(path, smaller).canvas.width(), 64);
+}
+
+TEST(ParallelProducer, FileChangedAfterItWasReadAheadIsReadAgain) {
+  test::TempDir dir;
+  const auto first = dir.file("a.jpg"), second = dir.file("b.jpg");
+  fs::copy_file(test::jpegCorpus("baseline-420-227x149.jpg"), first);
+  fs::copy_file(test::jpegCorpus("baseline-420-227x149.jpg"), second);
+  ParallelThumbnailProducer producer(2);
+  producer.expect({first, second}, kRecipe, ThumbnailProducer::Reuse::kOnce);
+  producer.take(first, kRecipe);
+  // Give the workers time to read b.jpg ahead, then replace it.
+  std::this_thread::sleep_for(std::chrono::milliseconds(50));
+  fs::copy_file(test::jpegCorpus("exif-orientation-3-308x410.jpg"), second,
+                fs::copy_options::overwrite_existing);
+  const PictureThumbnail made = producer.take(second, kRecipe);
+  EXPECT_EQ(made.pictureWidth, 308);
+  EXPECT_EQ(made.pictureHeight, 410);
+}
+
+TEST(ParallelProducer, OutOfOrderRequestIsStillAnswered) {
+  const auto paths = corpusPictures();
+  ParallelThumbnailProducer producer(2);
+  producer.expect(paths, kRecipe, ThumbnailProducer::Reuse::kOnce);
+  const std::string& last = paths.back();
+  expectSame(producer.take(last, kRecipe), makeThumbnail(last, kRecipe), last);
+  expectSame(producer.take(paths[0], kRecipe), makeThumbnail(paths[0], kRecipe), paths[0]);
+}
+
+}  // namespace
+}  // namespace vok
