@@ -1,0 +1,239 @@
+// vok-batch as a user runs it: real folders, real files, the reference tools on what it wrote.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <regex>
+#include <set>
+
+#include "codec/jpeg_codec.h"
+#include "support/files.h"
+#include "support/temp_dir.h"
+
+namespace vok {
+namespace {
+
+namespace fs = std::filesystem;
+using test::shellQuote;
+using Lines = std::vector<std::string>;
+
+const std::string kTool = std::string(VOK_BINARY_DIR) + "/app/vok-batch";
+
+struct Outcome {
+  int status = -1;
+  std::string out;
+  std::string err;
+};
+
+Outcome runTool(const std::string& arguments, const test::TempDir& scratch) {
+  const std::string errFile = scratch.file("stderr.txt");
+  const test::CommandResult result =
+      test::runCommand(shellQuote(kTool) + " " + arguments + " 2>" + shellQuote(errFile));
+  return {result.status, result.output, test::readText(errFile)};
+}
+
+Lines linesOf(const std::string& text) {
+  Lines lines;
+  std::size_t start = 0;
+  for (std::size_t end; (end = text.find('\n', start)) != std::string::npos; start = end + 1) {
+    lines.push_back(text.substr(start, end - start));
+  }
+  return lines;
+}
+
+struct BatchFixture : testing::Test {
+  test::TempDir scratch;
+  test::TempDir photos;
+
+  void addPicture(const std::string& name, int width, int height) {
+    Raster raster(width, height, PixelFormat::kRgb24);
+    for (int y = 0; y < height; ++y) {
+      for (int x = 0; x < 3 * width; ++x) raster.row(y)[x] = static_cast<std::uint8_t>(x + y);
+    }
+    JpegCodec::encodeFile(raster, photos.file(name));
+  }
+  std::string folder() const { return shellQuote(photos.path().string()); }
+  std::string at(const std::string& name) const { return shellQuote(photos.file(name)); }
+};
+
+TEST_F(BatchFixture, WrongArgumentCountIsAUsageError) {
+  addPicture("a.jpg", 300, 300);
+  const Outcome outcome = runTool(folder() + " " + folder() + " 160 120 _", scratch);
+  EXPECT_EQ(outcome.status, 2);
+  EXPECT_NE(outcome.err.find("expected 6 arguments, got 5"), std::string::npos);
+  EXPECT_FALSE(fs::exists(photos.file("_a.jpg")));
+  EXPECT_EQ(runTool("--help", scratch).status, 0);
+  EXPECT_EQ(runTool("--no-such-option " + folder(), scratch).status, 2);
+}
+
+TEST_F(BatchFixture, AffixesNullAndArgumentsThatLookLikeOptions) {
+  addPicture("a.jpg", 300, 300);
+  fs::create_directory(photos.file("th"));
+  const Outcome outcome = runTool(folder() + " " + at("th") + " 120 90 NULL -s", scratch);
+  EXPECT_EQ(outcome.status, 0) << outcome.err;
+  JpegCodec thumbnail;
+  thumbnail.decodeFile(photos.file("th/a-s.jpg"));
+  EXPECT_EQ(thumbnail.width(), 90);
+  EXPECT_EQ(thumbnail.height(), 90);
+
+  EXPECT_EQ(runTool(folder() + " " + folder() + " 120 90 null NULL", scratch).status, 0);
+  EXPECT_TRUE(fs::exists(photos.file("nulla.jpg"))) << "only NULL in capitals is empty";
+
+  const Outcome empty = runTool(folder() + " " + folder() + " 120 90 NULL NULL", scratch);
+  EXPECT_EQ(linesOf(empty.err), Lines{"warning: Preamble and Postamble are empty."});
+}
+
+TEST_F(BatchFixture, ThumbnailFolderBreakingTheRuleFallsBackToTheOriginal) {
+  addPicture("a.jpg", 300, 300);
+  fs::create_directories(photos.file("th/small"));
+  const Outcome deep = runTool(folder() + " " + at("th/small") + " 160 120 _ NULL", scratch);
+  EXPECT_EQ(deep.status, 0);
+  EXPECT_EQ(linesOf(deep.err), Lines{"warning: Thumbnail directory is too deep.  Only one level "
+                                     "lower directory is permitted."});
+  EXPECT_TRUE(fs::exists(photos.file("_a.jpg")));
+
+  test::TempDir elsewhere;
+  const Outcome outside =
+      runTool(folder() + " " + shellQuote(elsewhere.path().string()) + " 160 120 _ NULL", scratch);
+  EXPECT_EQ(linesOf(outside.err), Lines{"warning: Thumbnail directory must be under Original Dir(" +
+                                        photos.path().string() + ")."});
+  EXPECT_TRUE(fs::is_empty(elsewhere.path()));
+}
+
+TEST_F(BatchFixture, FolderWithoutPicturesSaysSoTwice) {
+  test::writeText(photos.file("notes.txt"), "no pictures here");
+  const Outcome outcome = runTool(folder() + " " + folder() + " 160 120 _ NULL", scratch);
+  EXPECT_EQ(linesOf(outcome.err), (Lines{"warning: There is no JPEG file in the directory.",
+                                         "warning: No selected JPEG file."}));
+  EXPECT_EQ(outcome.status, 0);
+}
+
+TEST_F(BatchFixture, MissingFolderAndTinyBoxAreRefusedBeforeAnyFileIsTouched) {
+  addPicture("a.jpg", 300, 300);
+  EXPECT_EQ(runTool(at("missing") + " " + folder() + " 160 120 _ NULL", scratch).status, 2);
+  const Outcome tiny = runTool(folder() + " " + folder() + " 0 120 _ NULL", scratch);
+  EXPECT_EQ(tiny.status, 2);
+  EXPECT_NE(tiny.err.find("at least 1 x 1"), std::string::npos);
+  EXPECT_FALSE(fs::exists(photos.file("_a.jpg")));
+}
+
+TEST_F(BatchFixture, WidthThatIsNotANumberMakesEveryPictureCorrupt) {
+  addPicture("a.jpg", 300, 300);
+  addPicture("b.jpg", 300, 300);
+  const Outcome outcome = runTool(folder() + " " + folder() + " abc 120 _ NULL", scratch);
+  EXPECT_EQ(outcome.status, 1);
+  EXPECT_EQ(linesOf(outcome.out),
+            (Lines{"***** Conversion Log *****", "Number of Files : 2",
+                   "Number of Selected Files : 2", photos.file("a.jpg") + " is corrupt.",
+                   photos.file("b.jpg") + " is corrupt."}));
+  EXPECT_EQ(linesOf(outcome.err),
+            (Lines{"warning: UnExpected Error.  File name is " + photos.file("a.jpg"),
+                   "warning: UnExpected Error.  File name is " + photos.file("b.jpg")}));
+  EXPECT_FALSE(fs::exists(photos.file("_a.jpg")));
+}
+
+TEST_F(BatchFixture, UnwritableThumbnailStopsWithExitThree) {
+  addPicture("a.jpg", 300, 300);
+  fs::create_directory(photos.file("_a.jpg"));  // a folder where the thumbnail should go
+  const Outcome outcome = runTool("--quiet " + folder() + " " + folder() + " 160 120 _ NULL", scratch);
+  EXPECT_EQ(outcome.status, 3);
+  EXPECT_NE(outcome.err.find("error: ファイル " + photos.file("_a.jpg") + " を作成できません"),
+            std::string::npos)
+      << outcome.err;
+  EXPECT_TRUE(outcome.out.empty());
+}
+
+// Every HREF and SRC of a page, as written (the names here need no decoding).
+std::set<std::string> linksOf(const std::string& page) {
+  std::set<std::string> links;
+  const std::regex link("(HREF|SRC)=\"([^\"]*)\"");
+  for (auto it = std::sregex_iterator(page.begin(), page.end(), link); it != std::sregex_iterator();
+       ++it) {
+    if ((*it)[2].str().rfind("mailto:", 0) != 0) links.insert((*it)[2].str());
+  }
+  return links;
+}
+
+TEST_F(BatchFixture, MultiPageCatalogOfRealPhotosEndToEnd) {
+  const fs::path samples = test::samplePhotos();
+  for (const auto& entry : fs::directory_iterator(samples)) {
+    if (entry.path().extension() == ".jpg") fs::copy_file(entry.path(), photos.file(entry.path().filename()));
+  }
+  addPicture("small.jpg", 150, 150);
+  fs::create_directory(photos.file("thumbs"));
+  const std::string arguments = "--html --multi-page --columns 2 --rows 1 --title 'My photos' " +
+                                folder() + " " + at("thumbs") + " 160 120 _ NULL";
+  const Outcome outcome = runTool(arguments, scratch);
+  ASSERT_EQ(outcome.status, 0) << outcome.err;
+
+  const Lines log = linesOf(outcome.out);
+  const Lines expectedStart = {"***** Check Size Log *****",
+                               "Number of files : 4",
+                               "Number of Selected Files : 4",
+                               photos.file("small.jpg") + " is too small.  X=150  Y=150",
+                               "***** Conversion Log *****",
+                               "Number of Files : 4",
+                               "Number of Selected Files : 3",
+                               "Page Mode: Multi Page",
+                               "Column : 2",
+                               "Row : 1",
+                               "Number of Page : 2",
+                               "FileName=" + photos.file("index.html")};
+  ASSERT_GE(log.size(), expectedStart.size());
+  EXPECT_EQ(Lines(log.begin(), log.begin() + expectedStart.size()), expectedStart);
+  EXPECT_EQ(std::count(log.begin(), log.end(), "</HTML> Insertion."), 2);
+
+  for (const char* name : {"index.html", "index2.html"}) {
+    const std::string page = test::readText(photos.file(name));
+    EXPECT_NE(page.find("<TITLE>My photos</TITLE>\r\n"), std::string::npos) << name;
+    for (const std::string& link : linksOf(page)) {
+      EXPECT_TRUE(fs::exists(photos.path() / link)) << name << " links to " << link;
+    }
+    if (test::haveTool("tidy")) {
+      EXPECT_LT(test::runCommand("tidy -q -errors " + at(name) + " 2>/dev/null").status, 2) << name;
+    }
+  }
+  for (const auto& entry : fs::directory_iterator(photos.file("thumbs"))) {
+    if (test::haveTool("djpeg")) {
+      EXPECT_EQ(test::runCommand("djpeg " + shellQuote(entry.path().string()) + " >/dev/null").status, 0);
+    }
+  }
+  EXPECT_EQ(std::distance(fs::directory_iterator(photos.file("thumbs")), {}), 3);
+}
+
+TEST_F(BatchFixture, OneJobAndTwoJobsWriteTheSameFiles) {
+  std::vector<fs::path> sources;
+  for (const auto& entry : fs::directory_iterator(test::jpegCorpus(""))) {
+    if (entry.path().extension() == ".jpg") sources.push_back(entry.path());
+  }
+  test::TempDir first, second;
+  for (const test::TempDir* target : {&first, &second}) {
+    for (const fs::path& source : sources) fs::copy_file(source, target->path() / source.filename());
+  }
+  const std::string options = "--html --multi-page --no-date-time --ignore-size 0x0 --columns 3 ";
+  const Outcome one = runTool("--jobs 1 " + options + shellQuote(first.path().string()) + " " +
+                                  shellQuote(first.path().string()) + " 100 100 t_ NULL",
+                              scratch);
+  const Outcome two = runTool("--jobs 2 " + options + shellQuote(second.path().string()) + " " +
+                                  shellQuote(second.path().string()) + " 100 100 t_ NULL",
+                              scratch);
+  EXPECT_EQ(one.status, 1) << "the corpus holds unreadable files";
+  EXPECT_EQ(two.status, one.status);
+  std::string oneLog = one.out, twoLog = two.out;
+  oneLog = std::regex_replace(oneLog, std::regex(first.path().string()), "DIR");
+  twoLog = std::regex_replace(twoLog, std::regex(second.path().string()), "DIR");
+  EXPECT_EQ(oneLog, twoLog);
+  int compared = 0;
+  for (const auto& entry : fs::directory_iterator(first.path())) {
+    const std::string name = entry.path().filename().string();
+    if (name.rfind("t_", 0) != 0 && name.rfind("index", 0) != 0) continue;
+    std::string a = test::readText(entry.path()), b = test::readText(second.path() / name);
+    a = std::regex_replace(a, std::regex(first.path().string()), "DIR");
+    b = std::regex_replace(b, std::regex(second.path().string()), "DIR");
+    EXPECT_TRUE(a == b) << name;
+    ++compared;
+  }
+  EXPECT_GT(compared, 40);
+}
+
+}  // namespace
+}  // namespace vok
