@@ -104,8 +104,15 @@ std::optional<StoreKey> SettingsStore::readOrSetAside(bool locked) const {
   ReadOutcome outcome = readStoreFile(filePath_);
   if (outcome.tree) return std::move(outcome.tree);
   if (!locked) {
-    FileLock lock(filePath_ + ".lock");
-    return readOrSetAside(true);
+    try {
+      FileLock lock(filePath_ + ".lock");
+      return readOrSetAside(true);
+    } catch (const SettingsStoreError& error) {
+      reporter_(fmt::format("The settings file {} {}, and it could not be moved aside ({}). The "
+                            "settings start from their defaults and will not be saved.",
+                            filePath_, outcome.problem, error.what()));
+      return std::nullopt;
+    }
   }
   const std::string aside = asideName(filePath_);
   if (::rename(filePath_.c_str(), aside.c_str()) != 0) {

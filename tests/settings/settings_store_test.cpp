@@ -190,8 +190,7 @@ TEST(SettingsStore, NeverWritesOverADamagedFileItCannotKeepAside) {
   const std::string folder = dir.file("locked");
   std::filesystem::create_directory(folder);
   const std::string path = folder + "/settings";
-  writeText(path, "damaged\n");
-  writeText(path + ".lock", "");
+  writeText(path, "damaged\n");  // and no lock file can be made beside it
   std::filesystem::permissions(folder, std::filesystem::perms::owner_read |
                                            std::filesystem::perms::owner_exec);
   EXPECT_TRUE(runUnprivileged(dir.path(), [&] {
