@@ -1,0 +1,23 @@
+#pragma once
+
+#include <string>
+
+namespace vok {
+
+// What the settings need of a window that keeps its position: its object name (which is also
+// the name of its settings section) and its place on the screen. The desktop windows implement
+// it; tests use a fake.
+class FormWindow {
+ public:
+  virtual ~FormWindow() = default;
+  virtual std::string objectName() const = 0;
+  virtual int left() const = 0;
+  virtual int top() const = 0;
+  virtual void setLeft(int left) = 0;
+  virtual void setTop(int top) = 0;
+  // Used when the window has no stored position.
+  virtual void centreOnScreen() = 0;
+  virtual void resize(int width, int height) = 0;
+};
+
+}  // namespace vok

@@ -1,0 +1,39 @@
+#pragma once
+
+#include "catalog/catalog_settings.h"
+#include "settings/settings_store.h"
+#include "settings/thumbnail_options.h"
+
+namespace vok {
+
+// The settings as the batch tool uses them, by the same rules as the desktop program: it loads
+// them at its start, as the windows do when they are created, and stores the values its run used
+// at its end, as the windows do when they are destroyed.
+//
+//   auto stored = vok::loadStoredOptions();
+//   ... set ThumbX, ThumbY, Preamble, Postamble, Directory from the arguments; run ...
+//   vok::saveUsedOptions(used, stored.catalog);
+//
+// Both use the store at its default location ($VOK_SETTINGS_FILE, else
+// $XDG_CONFIG_HOME/vok/settings, else ~/.config/vok/settings) unless given a store. A damaged store
+// file is reported on standard error, kept aside, and the defaults are used.
+struct StoredOptions {
+  ThumbnailOptions options;  // Directory is the user's home folder when none is stored
+  CatalogSettings catalog;
+};
+
+// Creates the settings key when it is missing (as the program's start does) and reads every
+// option, with the defaults for what is not stored. Throws SettingsValueTypeError when a stored
+// value is not text, SettingsStoreError when the store cannot be reached.
+StoredOptions loadStoredOptions();
+StoredOptions loadStoredOptions(SettingsStore& store);
+
+// Stores the catalog settings and then the options, only while the settings key exists (it is
+// gone after "Delete Registry"). Window positions are left as they are. When ThumbX or ThumbY is
+// not a whole number the options are not stored and NotWholeNumberError is thrown (the catalog
+// settings are stored by then). Throws SettingsStoreError when the store cannot be written.
+void saveUsedOptions(const ThumbnailOptions& used, const CatalogSettings& catalog);
+void saveUsedOptions(SettingsStore& store, const ThumbnailOptions& used,
+                     const CatalogSettings& catalog);
+
+}  // namespace vok
