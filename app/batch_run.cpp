@@ -10,6 +10,7 @@
 #include "convert/conversion_run.h"
 #include "convert/parallel_thumbnail_producer.h"
 #include "convert/picture_stage.h"
+#include "settings/stored_options.h"
 #include "ui/folder_pair.h"
 
 namespace vok {
@@ -49,8 +50,15 @@ bool anyPictureUnreadable(const RunLog& log) {
 }  // namespace
 
 int runBatch(const BatchOptions& batch) {
-  ThumbnailOptions options;
-  CatalogSettings catalog;
+  // What the command line does not give comes from the user's stored settings.
+  StoredOptions stored;
+  try {
+    stored = loadStoredOptions();
+  } catch (const Error& error) {
+    printError(error.what());
+  }
+  ThumbnailOptions& options = stored.options;
+  CatalogSettings& catalog = stored.catalog;
   try {
     applyBatchOptions(batch, catalog, options);
   } catch (const Error& error) {
@@ -102,16 +110,28 @@ int runBatch(const BatchOptions& batch) {
   PictureStage stage(window, log, options);
   ParallelThumbnailProducer producer(batch.jobs > 0 ? batch.jobs : defaultJobs());
   ConversionRun conversion(window, log, options, catalogSource, stage, producer);
+  int status = kExitDone;
   try {
     conversion.run();
+    if (anyPictureUnreadable(log)) status = kExitSomeUnreadable;
   } catch (const std::exception& error) {
     window.flushLog();
     window.setStatusText("");
     printError(error.what());
-    return kExitStopped;
+    status = kExitStopped;
   }
   window.flushLog();
-  return anyPictureUnreadable(log) ? kExitSomeUnreadable : kExitDone;
+
+  if (batch.save) {
+    options.Directory = folders.originalFolder();
+    try {
+      saveUsedOptions(options, catalog);
+    } catch (const std::exception& error) {
+      printError(error.what());
+      if (status == kExitDone) status = kExitStopped;
+    }
+  }
+  return status;
 }
 
 }  // namespace vok

@@ -29,7 +29,8 @@ struct CatalogSettings {
   bool TimeStamp = true;
   bool DisplayInNewPage = false;
 
-  bool isMultiPage() const { return SingleMultiPage == 1; }
+  // A stored value above 1 still picks "Multi Page"; a negative one picks nothing: single page.
+  bool isMultiPage() const { return SingleMultiPage >= 1; }
 };
 
 // The lines of a HEAD block as its multi-line field shows them: CR LF, LF or CR end a line, and a

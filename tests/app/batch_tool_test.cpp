@@ -26,8 +26,10 @@ struct Outcome {
 
 Outcome runTool(const std::string& arguments, const test::TempDir& scratch) {
   const std::string errFile = scratch.file("stderr.txt");
+  // Each test keeps its settings in its own scratch folder, never in the user's.
   const test::CommandResult result =
-      test::runCommand(shellQuote(kTool) + " " + arguments + " 2>" + shellQuote(errFile));
+      test::runCommand("VOK_SETTINGS_FILE=" + shellQuote(scratch.file("settings")) + " " +
+                       shellQuote(kTool) + " " + arguments + " 2>" + shellQuote(errFile));
   return {result.status, result.output, test::readText(errFile)};
 }
 
@@ -140,6 +142,30 @@ TEST_F(BatchFixture, UnwritableThumbnailStopsWithExitThree) {
             std::string::npos)
       << outcome.err;
   EXPECT_TRUE(outcome.out.empty());
+}
+
+TEST_F(BatchFixture, SaveStoresTheValuesUsedForTheNextRun) {
+  addPicture("a.jpg", 300, 300);
+  addPicture("b.jpg", 150, 150);
+  const Outcome saved =
+      runTool("--save --ignore-size 100x100 --title Holiday " + folder() + " " + folder() +
+                  " 120 90 NULL -s",
+              scratch);
+  EXPECT_EQ(saved.status, 0) << saved.err;
+  EXPECT_TRUE(fs::exists(photos.file("b-s.jpg")));
+  const std::string store = test::readText(scratch.file("settings"));
+  for (const char* value : {"ThumbX = \"120\"", "IgnoreX = \"100\"", "\"Holiday\"", "\"-s\""}) {
+    EXPECT_NE(store.find(value), std::string::npos) << value << " in\n" << store;
+  }
+
+  // Without --save the stored ignore size and title are used, and the store is left alone.
+  const Outcome later =
+      runTool("--html " + folder() + " " + folder() + " 120 90 _ NULL", scratch);
+  EXPECT_EQ(later.status, 0) << later.err;
+  EXPECT_TRUE(fs::exists(photos.file("_b.jpg")));
+  EXPECT_NE(test::readText(photos.file("index.html")).find("<TITLE>Holiday</TITLE>"),
+            std::string::npos);
+  EXPECT_EQ(test::readText(scratch.file("settings")), store);
 }
 
 // Every HREF and SRC of a page, as written (the names here need no decoding).
