@@ -4,12 +4,11 @@
 #include <string>
 #include <string_view>
 
+#include "common/message_box.h"
+
 namespace vok {
 
 class Raster;
-
-enum class MessageKind { kWarning, kInformation, kError };
-enum class MessageButton { kOk, kYes };
 
 // What the conversion run needs of the main window. The desktop window implements it over its
 // controls, the batch tool over a terminal, the tests as a recorder. Every call is made on the

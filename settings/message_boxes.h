@@ -2,7 +2,7 @@
 
 #include <string_view>
 
-#include "convert/main_window.h"  // MessageKind, MessageButton
+#include "common/message_box.h"
 
 namespace vok {
 
