@@ -39,6 +39,8 @@ count=${#names[@]}
 work=$(mktemp -d "${TMPDIR:-/tmp}/vok-bench.XXXXXX")
 cleanup() { rm -rf -- "$work"; }
 trap cleanup EXIT
+# vok-batch reads and may create its settings store: keep it out of the user's.
+export VOK_SETTINGS_FILE="$work/settings"
 trap 'exit 130' INT TERM
 
 # Tools named by a path must keep working from inside the run folders.
