@@ -1,6 +1,5 @@
 #include "convert/parallel_thumbnail_producer.h"
 
-#include "codec/jpeg_codec.h"
 
 namespace vok {
 namespace {
@@ -8,6 +7,10 @@ namespace {
 // A worker may be this many pictures ahead of the run, on top of one picture each: enough to
 // keep every core busy while the run writes files, few enough to bound the memory in flight.
 constexpr std::size_t kSpareAhead = 2;
+
+std::size_t keptSize(const PictureThumbnail& thumbnail) {
+  return thumbnail.canvas.pixels().size() + thumbnail.encoded.size();
+}
 
 }  // namespace
 
@@ -142,28 +145,18 @@ std::optional<PictureThumbnail> ParallelThumbnailProducer::takeKept(const std::s
   if (found == kept_.end()) return std::nullopt;
   Kept kept = std::move(found->second);
   kept_.erase(found);
-  keptBytes_ -= kept.thumbnail.encoded.size();
+  keptBytes_ -= keptSize(kept.thumbnail);
   if (!(kept.recipe == recipe) || stampOf(path) != kept.stamp) return std::nullopt;
-  try {
-    kept.thumbnail.canvas = decodeRaster(kept.thumbnail.encoded);
-  } catch (const std::exception&) {
-    return std::nullopt;  // cannot happen for bytes we encoded; make the picture again
-  }
   return std::move(kept.thumbnail);
 }
 
 void ParallelThumbnailProducer::keep(const std::string& path, const Made& made,
                                      const ThumbnailRecipe& recipe) {
   if (reuse_ != Reuse::kKeepForRun || !made.stamp || !made.thumbnail.readable) return;
-  const std::size_t bytes = made.thumbnail.encoded.size();
-  if (bytes == 0 || keptBytes_ + bytes > keptBytesLimit_) return;
-  Kept kept{*made.stamp, recipe, {}};
-  kept.thumbnail.readable = true;
-  kept.thumbnail.pictureWidth = made.thumbnail.pictureWidth;
-  kept.thumbnail.pictureHeight = made.thumbnail.pictureHeight;
-  kept.thumbnail.encoded = made.thumbnail.encoded;
-  if (auto old = kept_.find(path); old != kept_.end()) keptBytes_ -= old->second.thumbnail.encoded.size();
-  kept_.insert_or_assign(path, std::move(kept));
+  const std::size_t bytes = keptSize(made.thumbnail);
+  if (keptBytes_ + bytes > keptBytesLimit_) return;
+  if (auto old = kept_.find(path); old != kept_.end()) keptBytes_ -= keptSize(old->second.thumbnail);
+  kept_.insert_or_assign(path, Kept{*made.stamp, recipe, made.thumbnail});
   keptBytes_ += bytes;
 }
 

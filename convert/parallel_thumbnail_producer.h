@@ -18,8 +18,8 @@ namespace vok {
 // pictures ahead of the run, and hands them out in the run's order. A result is handed out only
 // while the file is unchanged since it was read and the recipe is the one asked for; otherwise
 // the picture is made again on the spot, exactly as an in-order run would have made it. The
-// thumbnails made during the size check are kept (compressed) so that the run that follows does
-// not decode the same unchanged picture twice.
+// thumbnails made during the size check are kept, up to a memory limit, so that the run that
+// follows does not decode the same unchanged picture twice.
 class ParallelThumbnailProducer : public ThumbnailProducer {
  public:
   explicit ParallelThumbnailProducer(int jobs, std::size_t keptBytesLimit = 256u << 20);
@@ -42,7 +42,7 @@ class ParallelThumbnailProducer : public ThumbnailProducer {
   struct Kept {
     FileStamp stamp;
     ThumbnailRecipe recipe;
-    PictureThumbnail thumbnail;  // without canvas pixels: they come back from `encoded`
+    PictureThumbnail thumbnail;
   };
 
   void work();
