@@ -54,6 +54,15 @@ bool writeAll(int fd, std::span<const unsigned char> bytes) {
   return true;
 }
 
+// The rename itself reaches the disk only with the folder's entry: without this a power cut
+// right after a save could bring the old file back.
+void flushFolderOf(const std::string& path) {
+  const int folder = ::open(folderOf(path).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+  if (folder < 0) return;
+  ::fsync(folder);
+  ::close(folder);
+}
+
 }  // namespace
 
 std::string cannotCreateMessage(const std::string& path) {
@@ -86,6 +95,7 @@ void writeFileAtomically(const std::string& path, std::span<const unsigned char>
     ::unlink(temporary.c_str());
     fail(path, "rename", error);
   }
+  if (durability == Durability::kFlushed) flushFolderOf(path);
 }
 
 }  // namespace vok

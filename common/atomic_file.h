@@ -7,7 +7,7 @@ namespace vok {
 
 enum class Durability {
   kRenameOnly,  // the target is either the old or the new file, even if the write fails
-  kFlushed,     // in addition the new data reaches the disk before the rename
+  kFlushed,     // in addition the new file and its folder entry reach the disk
 };
 
 // Replaces the file at `path` with `bytes`: the data goes to a temporary file in the same folder,

@@ -1,12 +1,15 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds, and runs every test: once in the plain build and once under
-# AddressSanitizer and UndefinedBehaviorSanitizer.
+# Installs what is missing, builds, and runs every test: in the plain build, under
+# AddressSanitizer and UndefinedBehaviorSanitizer, and under ThreadSanitizer (the tool decodes on
+# several threads).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh
-for preset in dev asan; do
+export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1
+export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
+export TSAN_OPTIONS=halt_on_error=1
+for preset in dev asan tsan; do
   echo "== $preset build" >&2
   scripts/build.sh "$preset"
-  ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
-    ctest --preset "$preset" -j "$(nproc)"
+  ctest --preset "$preset" -j "$(nproc)"
 done
