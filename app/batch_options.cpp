@@ -1,7 +1,7 @@
 #include "app/batch_options.h"
 
-#include <CLI/CLI.hpp>
 #include <fmt/format.h>
+#include <CLI/CLI.hpp>
 
 #include <fstream>
 #include <iterator>
@@ -15,10 +15,13 @@ namespace {
 
 constexpr const char* kDescription =
     "vok-batch [OPTIONS] ORIGINAL THUMBNAIL X Y PREAMBLE POSTAMBLE\n\n"
-    "Makes a JPEG thumbnail of every JPEG picture in ORIGINAL that is larger than the ignore size,\n"
-    "in THUMBNAIL (ORIGINAL itself or a folder directly inside it), fitted into an X by Y box, named\n"
+    "Makes a JPEG thumbnail of every JPEG picture in ORIGINAL that is larger than the ignore "
+    "size,\n"
+    "in THUMBNAIL (ORIGINAL itself or a folder directly inside it), fitted into an X by Y box, "
+    "named\n"
     "PREAMBLE + name + POSTAMBLE + \".jpg\" (NULL stands for an empty affix). With --html it also\n"
-    "writes an HTML catalog of the thumbnails into ORIGINAL. Options come before the six arguments.\n"
+    "writes an HTML catalog of the thumbnails into ORIGINAL. Options come before the six "
+    "arguments.\n"
     "\n"
     "Exit status: 0 done, 1 done but some pictures could not be read, 2 bad usage,\n"
     "3 the run stopped on an error (a file that could not be written).";
@@ -61,8 +64,8 @@ ParsedCommandLine parseBatchCommandLine(int argc, char** argv) {
   app.set_version_flag("--version", fmt::format("vok-batch {} ({})", kVersion, kSourceRevision));
 
   app.add_flag("--html", batch.html, "Also write the HTML catalog");
-  app.add_flag_callback("--multi-page", [&] { batch.multiPage = true; },
-                        "Spread the catalog over numbered pages");
+  app.add_flag_callback(
+      "--multi-page", [&] { batch.multiPage = true; }, "Spread the catalog over numbered pages");
   app.add_option("--columns", batch.columns, "Thumbnails a row");
   app.add_option("--rows", batch.rows, "Rows a page (multi page)");
   app.add_option("--title", batch.title, "Title of the catalog");

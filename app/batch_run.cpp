@@ -16,7 +16,9 @@
 namespace vok {
 namespace {
 
-std::string affixOf(const std::string& argument) { return argument == "NULL" ? "" : argument; }
+std::string affixOf(const std::string& argument) {
+  return argument == "NULL" ? "" : argument;
+}
 
 // A full path without a trailing "/" (except the root), as the folder lists give it.
 std::string folderPathOf(const std::string& argument) {
@@ -87,9 +89,9 @@ int runBatch(const BatchOptions& batch) {
   }
 
   RunLog log;
-  TerminalWindow window({options.ThumbX, options.ThumbY, options.Preamble, options.Postamble,
-                         batch.html},
-                        log, !batch.quiet);
+  TerminalWindow window(
+      {options.ThumbX, options.ThumbY, options.Preamble, options.Postamble, batch.html}, log,
+      !batch.quiet);
   FolderPair folders(original, options.AutoDir,
                      {[&](std::string_view text) {
                         window.showMessage(MessageKind::kWarning, MessageButton::kOk, text);

@@ -12,9 +12,12 @@ namespace {
 
 const char* prefixOf(MessageKind kind) {
   switch (kind) {
-    case MessageKind::kWarning: return "warning: ";
-    case MessageKind::kInformation: return "information: ";
-    case MessageKind::kError: return "error: ";
+    case MessageKind::kWarning:
+      return "warning: ";
+    case MessageKind::kInformation:
+      return "information: ";
+    case MessageKind::kError:
+      return "error: ";
   }
   return "";
 }
@@ -43,7 +46,9 @@ void TerminalWindow::readFileList() {
   selected_.assign(files_.size(), false);
 }
 
-void TerminalWindow::selectAll() { selected_.assign(files_.size(), true); }
+void TerminalWindow::selectAll() {
+  selected_.assign(files_.size(), true);
+}
 
 void TerminalWindow::rereadFileLists() {
   flushLog();

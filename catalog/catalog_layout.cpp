@@ -15,7 +15,8 @@ namespace {
 int cellsPerPageOf(int column, int row) {
   const std::int64_t cells = std::int64_t{column} * row;
   if (cells > std::numeric_limits<std::int32_t>::max()) {
-    throw Error(fmt::format("Column x Row ({} x {}) is too large for one catalog page", column, row));
+    throw Error(
+        fmt::format("Column x Row ({} x {}) is too large for one catalog page", column, row));
   }
   return static_cast<int>(cells);
 }
@@ -35,10 +36,10 @@ void CatalogLayout::start(int selectedCount, const CatalogRunSettings& run,
   pageCount_ = static_cast<int>((std::int64_t{selectedCount} + cellsPerPage_ - 1) / cellsPerPage_);
   ordinal_ = 0;
   lastOpenedPage_ = 0;
-  writer_.emplace(settings_, log_,
-                  PageRunOptions{run.column, run.displayInNewPage, run.maintainerName,
-                                 run.maintainerEmail},
-                  environment_);
+  writer_.emplace(
+      settings_, log_,
+      PageRunOptions{run.column, run.displayInNewPage, run.maintainerName, run.maintainerEmail},
+      environment_);
 
   log_.append(run.multiPage ? "Page Mode: Multi Page" : "Page Mode: Single Page");
   log_.append("Column : " + std::to_string(run.column));

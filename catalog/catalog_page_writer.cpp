@@ -11,14 +11,16 @@ namespace {
 
 constexpr const char* kLineEnd = "\r\n";
 
-std::string line(const std::string& text) { return text + kLineEnd; }
+std::string line(const std::string& text) {
+  return text + kLineEnd;
+}
 
 std::string tagWithOptions(const char* tag, const std::string& options) {
   return std::string("<") + tag + (options.empty() ? "" : " " + options) + ">";
 }
 
 std::string navigationLink(const std::string& indexName, const std::string& indexExt, int page,
-                            const char* caption) {
+                           const char* caption) {
   return " [<A HREF=\"" + escapeLinkTarget(pageFileName(indexName, indexExt, page)) + "\">" +
          caption + "</A>]";
 }

@@ -11,7 +11,8 @@ namespace {
 // The settings store loads these texts unchecked, so 0 or a negative number can reach a run.
 int positiveCount(const char* name, const std::string& text) {
   const int value = parseWholeNumber(text);
-  if (value < 1) throw Error(fmt::format("{} must be a whole number of 1 or more, not {}", name, value));
+  if (value < 1)
+    throw Error(fmt::format("{} must be a whole number of 1 or more, not {}", name, value));
   return value;
 }
 

@@ -20,7 +20,7 @@ struct CatalogSettings {
   std::string MaintainerEmail;
   std::string BODYOption;
   std::string TABLEOption = "BORDER=\"1\" CELLSPACING=\"0\" CELLPADDING=\"5\"";
-  std::string HEADBlock;  // the whole text of the block, lines separated by CR LF
+  std::string HEADBlock;    // the whole text of the block, lines separated by CR LF
   int SingleMultiPage = 0;  // 0 single page, 1 multi page
   bool NameInfo = true;
   bool FileSizeInfo = true;

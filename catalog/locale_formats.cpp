@@ -20,11 +20,16 @@ std::string expandComposites(std::string_view format) {
       continue;
     }
     const char c = format[++i];
-    if (c == 'D') out += "%m/%d/%y";
-    else if (c == 'F') out += "%Y-%m-%d";
-    else if (c == 'T') out += "%H:%M:%S";
-    else if (c == 'R') out += "%H:%M";
-    else if (c == 'r') out += "%I:%M:%S %p";
+    if (c == 'D')
+      out += "%m/%d/%y";
+    else if (c == 'F')
+      out += "%Y-%m-%d";
+    else if (c == 'T')
+      out += "%H:%M:%S";
+    else if (c == 'R')
+      out += "%H:%M";
+    else if (c == 'r')
+      out += "%I:%M:%S %p";
     else {
       out += '%';
       out += c;
@@ -35,20 +40,33 @@ std::string expandComposites(std::string_view format) {
 
 const char* tokenFor(char conversion) {
   switch (conversion) {
-    case 'Y': return "yyyy";
-    case 'y': return "yy";
-    case 'm': return "mm";
-    case 'd': return "dd";
-    case 'e': return "d";
-    case 'H': return "hh";
-    case 'k': return "h";
-    case 'I': return "hh";
-    case 'l': return "h";
-    case 'M': return "nn";
-    case 'S': return "ss";
+    case 'Y':
+      return "yyyy";
+    case 'y':
+      return "yy";
+    case 'm':
+      return "mm";
+    case 'd':
+      return "dd";
+    case 'e':
+      return "d";
+    case 'H':
+      return "hh";
+    case 'k':
+      return "h";
+    case 'I':
+      return "hh";
+    case 'l':
+      return "h";
+    case 'M':
+      return "nn";
+    case 'S':
+      return "ss";
     case 'p':
-    case 'P': return "ampm";
-    default: return nullptr;  // names of days and months have no token; they are left out
+    case 'P':
+      return "ampm";
+    default:
+      return nullptr;  // names of days and months have no token; they are left out
   }
 }
 
@@ -62,7 +80,8 @@ std::vector<Piece> splitStrftime(std::string_view format) {
   for (std::size_t i = 0; i < format.size(); ++i) {
     if (format[i] == '%' && i + 1 < format.size()) {
       ++i;
-      if ((format[i] == 'E' || format[i] == 'O') && i + 1 < format.size()) ++i;  // alternative digits
+      if ((format[i] == 'E' || format[i] == 'O') && i + 1 < format.size())
+        ++i;  // alternative digits
       if (format[i] == '%') {
         pieces.push_back({false, "%"});
       } else if (const char* token = tokenFor(format[i])) {
@@ -76,7 +95,9 @@ std::vector<Piece> splitStrftime(std::string_view format) {
   return pieces;
 }
 
-std::string twoDigits(int value) { return fmt::format("{:02}", value); }
+std::string twoDigits(int value) {
+  return fmt::format("{:02}", value);
+}
 
 bool startsWithToken(std::string_view text, std::string_view token) {
   if (text.size() < token.size()) return false;
@@ -95,11 +116,13 @@ bool hasAmPm(std::string_view pattern) {
 
 }  // namespace
 
-std::string patternFromStrftime(std::string_view format, char separatorToken, std::string& separator) {
+std::string patternFromStrftime(std::string_view format, char separatorToken,
+                                std::string& separator) {
   const auto pieces = splitStrftime(expandComposites(format));
   separator.clear();
   for (const auto& piece : pieces) {
-    const bool single = piece.text.size() == 1 && std::ispunct(static_cast<unsigned char>(piece.text[0]));
+    const bool single =
+        piece.text.size() == 1 && std::ispunct(static_cast<unsigned char>(piece.text[0]));
     if (!piece.isToken && single) {
       separator = piece.text;
       break;
@@ -107,10 +130,14 @@ std::string patternFromStrftime(std::string_view format, char separatorToken, st
   }
   std::string pattern;
   for (const auto& piece : pieces) {
-    if (piece.isToken) pattern += piece.text;
-    else if (!separator.empty() && piece.text == separator) pattern += separatorToken;
-    else if (piece.text == " ") pattern += ' ';
-    else pattern += '"' + piece.text + '"';
+    if (piece.isToken)
+      pattern += piece.text;
+    else if (!separator.empty() && piece.text == separator)
+      pattern += separatorToken;
+    else if (piece.text == " ")
+      pattern += ' ';
+    else
+      pattern += '"' + piece.text + '"';
   }
   return pattern;
 }

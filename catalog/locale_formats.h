@@ -36,7 +36,8 @@ LocaleFormats readLocaleFormats();
 // Turns a strftime format as the C library's locale gives it (D_FMT, T_FMT) into a pattern of the
 // tokens above. `separator` receives the single punctuation byte between the fields, if any; the
 // pattern then spells it as `separatorToken`.
-std::string patternFromStrftime(std::string_view format, char separatorToken, std::string& separator);
+std::string patternFromStrftime(std::string_view format, char separatorToken,
+                                std::string& separator);
 
 // A whole number with `separator` between groups of three digits.
 std::string formatGrouped(std::int64_t value, std::string_view separator);

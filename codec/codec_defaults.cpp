@@ -14,6 +14,8 @@ void initCodecDefaults(int displayBitsPerPixel) {
   mutableDefaults().decodeTo8Bit = displayBitsPerPixel <= 8;
 }
 
-const CodecDefaults& codecDefaults() { return mutableDefaults(); }
+const CodecDefaults& codecDefaults() {
+  return mutableDefaults();
+}
 
 }  // namespace vok

@@ -12,7 +12,7 @@ struct CodecDefaults {
   bool progressiveEncoding = false;  // write baseline sequential files
   int scaleNum = 1;                  // always full size
   int scaleDenom = 1;
-  bool smoothing = true;             // do_block_smoothing
+  bool smoothing = true;  // do_block_smoothing
 };
 
 // Settles the defaults once at start-up. A display of 8 bits or less decodes colour to 8 bits.

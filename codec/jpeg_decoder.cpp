@@ -1,8 +1,8 @@
 #include "codec/jpeg_decoder.h"
 
 // libjpeg's headers need the standard types declared first.
-#include <cstdio>
 #include <csetjmp>
+#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 
@@ -112,9 +112,10 @@ void deliverRows(DecompressSession& s) {
   if (!s.consumer->begin(layout)) failInside(s, JERR_OUT_OF_MEMORY);
 
   const bool cmyk = info.out_color_space == JCS_CMYK;
-  const JDIMENSION sampleRowBytes = info.output_width * static_cast<JDIMENSION>(info.output_components);
-  JSAMPARRAY decoded = info.mem->alloc_sarray(reinterpret_cast<j_common_ptr>(&info), JPOOL_IMAGE,
-                                              sampleRowBytes, 1);
+  const JDIMENSION sampleRowBytes =
+      info.output_width * static_cast<JDIMENSION>(info.output_components);
+  JSAMPARRAY decoded =
+      info.mem->alloc_sarray(reinterpret_cast<j_common_ptr>(&info), JPOOL_IMAGE, sampleRowBytes, 1);
   JSAMPARRAY converted = cmyk ? info.mem->alloc_sarray(reinterpret_cast<j_common_ptr>(&info),
                                                        JPOOL_IMAGE, info.output_width * 3, 1)
                               : nullptr;

@@ -27,8 +27,8 @@ std::string nameOf(const std::string& path) {
 }
 
 [[noreturn]] void fail(const std::string& path, const char* step, int error) {
-  throw FileWriteError(fmt::format("{} ({}: {})", cannotCreateMessage(path), step,
-                                   std::strerror(error)));
+  throw FileWriteError(
+      fmt::format("{} ({}: {})", cannotCreateMessage(path), step, std::strerror(error)));
 }
 
 // mkstemp creates 0600; a finished file gets the mode a plain creat() would have given it.

@@ -71,7 +71,8 @@ void ConversionRun::execute() {
   if (!checksPass()) return;
 
   html_ = window_.htmlChecked();
-  relativeThumbnailFolder_ = thumbnailLinkFolder(window_.originalFolder(), window_.thumbnailFolder());
+  relativeThumbnailFolder_ =
+      thumbnailLinkFolder(window_.originalFolder(), window_.thumbnailFolder());
   tally_ = Tally{static_cast<int>(window_.fileCount()), countSelected(), 0};
   window_.setProgressRange(1, tally_.entries);
   ignoreX_ = options_.IgnoreX;
@@ -142,7 +143,8 @@ void ConversionRun::convertEntry(std::size_t index) {
   if (html_) layout_->afterFile();
 }
 
-void ConversionRun::saveThumbnailOf(const std::string& picturePath, const std::string& pictureName) {
+void ConversionRun::saveThumbnailOf(const std::string& picturePath,
+                                    const std::string& pictureName) {
   const std::string thumbnailName =
       thumbnailNameOf(pictureName, window_.preamble(), window_.postamble());
   const std::string thumbnailPath = pathInFolder(window_.thumbnailFolder(), thumbnailName);
@@ -186,11 +188,12 @@ bool ConversionRun::wouldOverwriteAPicture(const std::string& thumbnailPath) con
 
 void ConversionRun::reportTooSmall(const std::string& path, const std::string& name, int width,
                                    int height) {
-  log_.append(path + " is too small.  X=" + std::to_string(width) + "  Y=" + std::to_string(height));
+  log_.append(path + " is too small.  X=" + std::to_string(width) +
+              "  Y=" + std::to_string(height));
   if (options_.Warning) {
     show(MessageKind::kInformation, MessageButton::kYes,
-         name + "\rPicture size is too small.\rX=" + std::to_string(width) + " , Y=" +
-             std::to_string(height));
+         name + "\rPicture size is too small.\rX=" + std::to_string(width) +
+             " , Y=" + std::to_string(height));
   }
 }
 

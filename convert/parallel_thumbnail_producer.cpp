@@ -1,6 +1,5 @@
 #include "convert/parallel_thumbnail_producer.h"
 
-
 namespace vok {
 namespace {
 
@@ -19,7 +18,9 @@ ParallelThumbnailProducer::ParallelThumbnailProducer(int jobs, std::size_t keptB
   for (int i = 0; i < jobs_; ++i) workers_.emplace_back([this] { work(); });
 }
 
-ParallelThumbnailProducer::~ParallelThumbnailProducer() { stopWorkers(); }
+ParallelThumbnailProducer::~ParallelThumbnailProducer() {
+  stopWorkers();
+}
 
 void ParallelThumbnailProducer::stopWorkers() {
   {
@@ -61,8 +62,9 @@ void ParallelThumbnailProducer::work() {
   std::unique_lock lock(mutex_);
   for (;;) {
     workAvailable_.wait(lock, [this] {
-      return stopping_ || (nextToStart_ < plan_.size() &&
-                           nextToStart_ < nextToTake_ + static_cast<std::size_t>(jobs_) + kSpareAhead);
+      return stopping_ ||
+             (nextToStart_ < plan_.size() &&
+              nextToStart_ < nextToTake_ + static_cast<std::size_t>(jobs_) + kSpareAhead);
     });
     if (stopping_) return;
     const std::size_t index = nextToStart_++;
@@ -140,7 +142,7 @@ PictureThumbnail ParallelThumbnailProducer::takeInPlan(std::size_t index, const 
 }
 
 std::optional<PictureThumbnail> ParallelThumbnailProducer::takeKept(const std::string& path,
-                                                                   const ThumbnailRecipe& recipe) {
+                                                                    const ThumbnailRecipe& recipe) {
   const auto found = kept_.find(path);
   if (found == kept_.end()) return std::nullopt;
   Kept kept = std::move(found->second);
@@ -155,7 +157,8 @@ void ParallelThumbnailProducer::keep(const std::string& path, const Made& made,
   if (reuse_ != Reuse::kKeepForRun || !made.stamp || !made.thumbnail.readable) return;
   const std::size_t bytes = keptSize(made.thumbnail);
   if (keptBytes_ + bytes > keptBytesLimit_) return;
-  if (auto old = kept_.find(path); old != kept_.end()) keptBytes_ -= keptSize(old->second.thumbnail);
+  if (auto old = kept_.find(path); old != kept_.end())
+    keptBytes_ -= keptSize(old->second.thumbnail);
   kept_.insert_or_assign(path, Kept{*made.stamp, recipe, made.thumbnail});
   keptBytes_ += bytes;
 }

@@ -83,8 +83,8 @@ void makeInto(PictureThumbnail& result, const std::string& path, const Thumbnail
   result.pictureHeight = header.height;
   if (!recipe.box) throw Error("The thumbnail box is not a whole number.");
 
-  const FittedSize size = FitToBox(header.width, header.height, recipe.box->width,
-                                   recipe.box->height);
+  const FittedSize size =
+      FitToBox(header.width, header.height, recipe.box->width, recipe.box->height);
   ReducingConsumer consumer(result.canvas, size);
   decodeJpeg(bytes, consumer, recipe.skipUnusedRows);
   if (recipe.encode) result.encoded = encodeJpeg(result.canvas);

@@ -18,11 +18,11 @@ struct ThumbnailBox {
 // Everything the work on one picture gives. It depends only on the file's content and the box,
 // so it can be made ahead of time on another thread.
 struct PictureThumbnail {
-  bool readable = false;     // false: the file could not be read or decoded
-  std::string failure;       // the reason, when not readable
-  int pictureWidth = 0;      // the picture's size from its header
+  bool readable = false;  // false: the file could not be read or decoded
+  std::string failure;    // the reason, when not readable
+  int pictureWidth = 0;   // the picture's size from its header
   int pictureHeight = 0;
-  Raster canvas;             // the fitted, reduced picture, 24-bit colour
+  Raster canvas;                      // the fitted, reduced picture, 24-bit colour
   std::vector<std::uint8_t> encoded;  // the canvas as a thumbnail JPEG file
 };
 

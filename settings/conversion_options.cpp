@@ -97,8 +97,9 @@ void menuOptionWarningClick(OptionControls& controls, ProgramWideOptions& values
 }
 
 void editSizeXExit(OptionControls& controls) {
-  checkBoxRange(controls, SizeField::kX,
-                {"The thumbnail size X can not exeed 200.", "The thumbnail size X must be over 31."});
+  checkBoxRange(
+      controls, SizeField::kX,
+      {"The thumbnail size X can not exeed 200.", "The thumbnail size X must be over 31."});
 }
 
 void editSizeYExit(OptionControls& controls) {

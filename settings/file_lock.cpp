@@ -24,6 +24,8 @@ FileLock::FileLock(const std::string& path) {
   }
 }
 
-FileLock::~FileLock() { ::close(fd_); }  // closing releases the lock
+FileLock::~FileLock() {
+  ::close(fd_);
+}  // closing releases the lock
 
 }  // namespace vok

@@ -5,7 +5,9 @@
 namespace vok {
 namespace {
 
-char foldCase(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
+char foldCase(char c) {
+  return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
+}
 
 }  // namespace
 
@@ -35,16 +37,15 @@ std::string subkeyPath(std::string_view path, std::string_view section) {
 }
 
 bool sameName(std::string_view a, std::string_view b) {
-  return a.size() == b.size() &&
-         std::equal(a.begin(), a.end(), b.begin(),
-                    [](char x, char y) { return foldCase(x) == foldCase(y); });
+  return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
+           return foldCase(x) == foldCase(y);
+         });
 }
 
 bool NameLess::operator()(std::string_view a, std::string_view b) const {
-  return std::lexicographical_compare(
-      a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
-        return static_cast<unsigned char>(foldCase(x)) < static_cast<unsigned char>(foldCase(y));
-      });
+  return std::lexicographical_compare(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
+    return static_cast<unsigned char>(foldCase(x)) < static_cast<unsigned char>(foldCase(y));
+  });
 }
 
 }  // namespace vok

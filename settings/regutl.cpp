@@ -8,9 +8,13 @@ bool SettingsKeyExists(const SettingsStore& store, std::string_view path) {
   return store.keyExists(path);
 }
 
-void CreateSettingsKey(SettingsStore& store, std::string_view path) { store.createKey(path); }
+void CreateSettingsKey(SettingsStore& store, std::string_view path) {
+  store.createKey(path);
+}
 
-void EraseSettingsKey(SettingsStore& store, std::string_view path) { store.eraseKey(path); }
+void EraseSettingsKey(SettingsStore& store, std::string_view path) {
+  store.eraseKey(path);
+}
 
 void LoadFormPosition(SettingsStore& store, FormWindow& window, std::string_view path) {
   SettingsAccess access(store, path);

@@ -46,8 +46,8 @@ void SettingsAccess::writeText(std::string_view section, std::string_view name,
                                std::string_view text) {
   auto path = key_;
   path.emplace_back(section);
-  writes_.push_back(
-      StoreChange::setValue(std::move(path), std::string(name), StoredValue::ofText(std::string(text))));
+  writes_.push_back(StoreChange::setValue(std::move(path), std::string(name),
+                                          StoredValue::ofText(std::string(text))));
   applyChanges(snapshot_, {writes_.back()});
 }
 

@@ -108,9 +108,10 @@ std::optional<StoreKey> SettingsStore::readOrSetAside(bool locked) const {
       FileLock lock(filePath_ + ".lock");
       return readOrSetAside(true);
     } catch (const SettingsStoreError& error) {
-      reporter_(fmt::format("The settings file {} {}, and it could not be moved aside ({}). The "
-                            "settings start from their defaults and will not be saved.",
-                            filePath_, outcome.problem, error.what()));
+      reporter_(
+          fmt::format("The settings file {} {}, and it could not be moved aside ({}). The "
+                      "settings start from their defaults and will not be saved.",
+                      filePath_, outcome.problem, error.what()));
       return std::nullopt;
     }
   }
@@ -144,9 +145,8 @@ void SettingsStore::apply(const std::vector<StoreChange>& changes) {
   auto current = readOrSetAside(true);
   if (!current) {
     // Never write over a file that could not be kept aside: it may be all the user has.
-    throw SettingsStoreError(
-        fmt::format("Cannot save the settings: {} is damaged and could not be moved aside",
-                    filePath_));
+    throw SettingsStoreError(fmt::format(
+        "Cannot save the settings: {} is damaged and could not be moved aside", filePath_));
   }
   StoreKey updated = *current;
   applyChanges(updated, changes);

@@ -83,7 +83,9 @@ class LineReader {
  public:
   LineReader(std::size_t number, std::string_view line) : number_(number), line_(line) {}
 
-  [[noreturn]] void fail(const std::string& reason) const { throw StoreFormatError(number_, reason); }
+  [[noreturn]] void fail(const std::string& reason) const {
+    throw StoreFormatError(number_, reason);
+  }
 
   void skipBlanks() {
     while (at_ < line_.size() && (line_[at_] == ' ' || line_[at_] == '\t')) ++at_;
@@ -110,11 +112,21 @@ class LineReader {
       if (atEnd()) fail("a quoted text has no closing quote");
       const char escaped = line_[at_++];
       switch (escaped) {
-        case '\\': text += '\\'; break;
-        case '"': text += '"'; break;
-        case 'r': text += '\r'; break;
-        case 'n': text += '\n'; break;
-        case 't': text += '\t'; break;
+        case '\\':
+          text += '\\';
+          break;
+        case '"':
+          text += '"';
+          break;
+        case 'r':
+          text += '\r';
+          break;
+        case 'n':
+          text += '\n';
+          break;
+        case 't':
+          text += '\t';
+          break;
         case 'x': {
           const int high = at_ < line_.size() ? hexDigit(line_[at_]) : -1;
           const int low = at_ + 1 < line_.size() ? hexDigit(line_[at_ + 1]) : -1;
@@ -185,14 +197,26 @@ std::string quoteStoreText(std::string_view text) {
       }
     }
     switch (c) {
-      case '\\': out += "\\\\"; break;
-      case '"': out += "\\\""; break;
-      case '\r': out += "\\r"; break;
-      case '\n': out += "\\n"; break;
-      case '\t': out += "\\t"; break;
+      case '\\':
+        out += "\\\\";
+        break;
+      case '"':
+        out += "\\\"";
+        break;
+      case '\r':
+        out += "\\r";
+        break;
+      case '\n':
+        out += "\\n";
+        break;
+      case '\t':
+        out += "\\t";
+        break;
       default:
-        if (byte < 0x20 || byte >= 0x7f) out += fmt::format("\\x{:02x}", byte);
-        else out += c;
+        if (byte < 0x20 || byte >= 0x7f)
+          out += fmt::format("\\x{:02x}", byte);
+        else
+          out += c;
     }
     ++i;
   }

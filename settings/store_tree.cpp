@@ -57,7 +57,8 @@ StoreChange StoreChange::createKey(std::vector<std::string> key) {
   return {Kind::kCreateKey, std::move(key), {}, {}};
 }
 
-StoreChange StoreChange::setValue(std::vector<std::string> key, std::string name, StoredValue value) {
+StoreChange StoreChange::setValue(std::vector<std::string> key, std::string name,
+                                  StoredValue value) {
   return {Kind::kSetValue, std::move(key), std::move(name), std::move(value)};
 }
 
@@ -75,8 +76,10 @@ void applyChanges(StoreKey& root, const std::vector<StoreChange>& changes) {
         auto& values = root.create(change.key).values;
         // An existing value keeps the spelling of its name; only its contents change.
         const auto it = values.find(change.valueName);
-        if (it != values.end()) it->second = change.value;
-        else values.emplace(change.valueName, change.value);
+        if (it != values.end())
+          it->second = change.value;
+        else
+          values.emplace(change.valueName, change.value);
         break;
       }
       case StoreChange::Kind::kEraseKey:

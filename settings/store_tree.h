@@ -16,8 +16,8 @@ namespace vok {
 struct StoredValue {
   enum class Type { kText, kDword };
   Type type = Type::kText;
-  std::string text;          // kText: any bytes
-  std::uint32_t dword = 0;   // kDword
+  std::string text;         // kText: any bytes
+  std::uint32_t dword = 0;  // kDword
 
   static StoredValue ofText(std::string value) { return {Type::kText, std::move(value), 0}; }
   static StoredValue ofDword(std::uint32_t value) { return {Type::kDword, {}, value}; }

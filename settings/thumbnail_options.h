@@ -12,8 +12,8 @@ struct ThumbnailOptions {
   std::string ThumbY = "200";
   std::string Preamble = "_";
   std::string Postamble;
-  std::string Drive = "/";      // kept and stored for the settings format; there are no drive letters
-  std::string Directory;        // the Original folder; empty means the user's home folder
+  std::string Drive = "/";  // kept and stored for the settings format; there are no drive letters
+  std::string Directory;    // the Original folder; empty means the user's home folder
   std::int32_t IgnoreX = 200;
   std::int32_t IgnoreY = 200;
   bool AutoDir = true;

@@ -123,10 +123,10 @@ TEST_F(BatchFixture, WidthThatIsNotANumberMakesEveryPictureCorrupt) {
   addPicture("b.jpg", 300, 300);
   const Outcome outcome = runTool(folder() + " " + folder() + " abc 120 _ NULL", scratch);
   EXPECT_EQ(outcome.status, 1);
-  EXPECT_EQ(linesOf(outcome.out),
-            (Lines{"***** Conversion Log *****", "Number of Files : 2",
-                   "Number of Selected Files : 2", photos.file("a.jpg") + " is corrupt.",
-                   photos.file("b.jpg") + " is corrupt."}));
+  EXPECT_EQ(
+      linesOf(outcome.out),
+      (Lines{"***** Conversion Log *****", "Number of Files : 2", "Number of Selected Files : 2",
+             photos.file("a.jpg") + " is corrupt.", photos.file("b.jpg") + " is corrupt."}));
   EXPECT_EQ(linesOf(outcome.err),
             (Lines{"warning: UnExpected Error.  File name is " + photos.file("a.jpg"),
                    "warning: UnExpected Error.  File name is " + photos.file("b.jpg")}));
@@ -136,7 +136,8 @@ TEST_F(BatchFixture, WidthThatIsNotANumberMakesEveryPictureCorrupt) {
 TEST_F(BatchFixture, UnwritableThumbnailStopsWithExitThree) {
   addPicture("a.jpg", 300, 300);
   fs::create_directory(photos.file("_a.jpg"));  // a folder where the thumbnail should go
-  const Outcome outcome = runTool("--quiet " + folder() + " " + folder() + " 160 120 _ NULL", scratch);
+  const Outcome outcome =
+      runTool("--quiet " + folder() + " " + folder() + " 160 120 _ NULL", scratch);
   EXPECT_EQ(outcome.status, 3);
   EXPECT_NE(outcome.err.find("error: ファイル " + photos.file("_a.jpg") + " を作成できません"),
             std::string::npos)
@@ -147,10 +148,9 @@ TEST_F(BatchFixture, UnwritableThumbnailStopsWithExitThree) {
 TEST_F(BatchFixture, SaveStoresTheValuesUsedForTheNextRun) {
   addPicture("a.jpg", 300, 300);
   addPicture("b.jpg", 150, 150);
-  const Outcome saved =
-      runTool("--save --ignore-size 100x100 --title Holiday " + folder() + " " + folder() +
-                  " 120 90 NULL -s",
-              scratch);
+  const Outcome saved = runTool("--save --ignore-size 100x100 --title Holiday " + folder() + " " +
+                                    folder() + " 120 90 NULL -s",
+                                scratch);
   EXPECT_EQ(saved.status, 0) << saved.err;
   EXPECT_TRUE(fs::exists(photos.file("b-s.jpg")));
   const std::string store = test::readText(scratch.file("settings"));
@@ -159,8 +159,7 @@ TEST_F(BatchFixture, SaveStoresTheValuesUsedForTheNextRun) {
   }
 
   // Without --save the stored ignore size and title are used, and the store is left alone.
-  const Outcome later =
-      runTool("--html " + folder() + " " + folder() + " 120 90 _ NULL", scratch);
+  const Outcome later = runTool("--html " + folder() + " " + folder() + " 120 90 _ NULL", scratch);
   EXPECT_EQ(later.status, 0) << later.err;
   EXPECT_TRUE(fs::exists(photos.file("_b.jpg")));
   EXPECT_NE(test::readText(photos.file("index.html")).find("<TITLE>Holiday</TITLE>"),
@@ -182,7 +181,8 @@ std::set<std::string> linksOf(const std::string& page) {
 TEST_F(BatchFixture, MultiPageCatalogOfRealPhotosEndToEnd) {
   const fs::path samples = test::samplePhotos();
   for (const auto& entry : fs::directory_iterator(samples)) {
-    if (entry.path().extension() == ".jpg") fs::copy_file(entry.path(), photos.file(entry.path().filename()));
+    if (entry.path().extension() == ".jpg")
+      fs::copy_file(entry.path(), photos.file(entry.path().filename()));
   }
   addPicture("small.jpg", 150, 150);
   fs::create_directory(photos.file("thumbs"));
@@ -220,7 +220,8 @@ TEST_F(BatchFixture, MultiPageCatalogOfRealPhotosEndToEnd) {
   }
   for (const auto& entry : fs::directory_iterator(photos.file("thumbs"))) {
     if (test::haveTool("djpeg")) {
-      EXPECT_EQ(test::runCommand("djpeg " + shellQuote(entry.path().string()) + " >/dev/null").status, 0);
+      EXPECT_EQ(
+          test::runCommand("djpeg " + shellQuote(entry.path().string()) + " >/dev/null").status, 0);
     }
   }
   EXPECT_EQ(std::distance(fs::directory_iterator(photos.file("thumbs")), {}), 3);
@@ -233,7 +234,8 @@ TEST_F(BatchFixture, OneJobAndTwoJobsWriteTheSameFiles) {
   }
   test::TempDir first, second;
   for (const test::TempDir* target : {&first, &second}) {
-    for (const fs::path& source : sources) fs::copy_file(source, target->path() / source.filename());
+    for (const fs::path& source : sources)
+      fs::copy_file(source, target->path() / source.filename());
   }
   const std::string options = "--html --multi-page --no-date-time --ignore-size 0x0 --columns 3 ";
   const Outcome one = runTool("--jobs 1 " + options + shellQuote(first.path().string()) + " " +

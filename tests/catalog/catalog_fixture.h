@@ -57,8 +57,10 @@ inline CellFacts plainFacts(const std::string& folder, int i) {
   return {0, name, folder + "/" + name, "_" + name, "", 80, 60, 800, 600};
 }
 
-// Settings with the four cell switches and the footer date off, so that cells and footers are short.
-inline CatalogSettings quietSettings(bool multiPage, std::string column = "4", std::string row = "5") {
+// Settings with the four cell switches and the footer date off, so that cells and footers are
+// short.
+inline CatalogSettings quietSettings(bool multiPage, std::string column = "4",
+                                     std::string row = "5") {
   CatalogSettings settings;
   settings.SingleMultiPage = multiPage ? 1 : 0;
   settings.Column = std::move(column);

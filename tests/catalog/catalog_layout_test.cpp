@@ -16,7 +16,8 @@ namespace {
 using test::pageLines;
 using test::plainCell;
 
-const std::vector<std::string> kPageEnd{"Insert </TABLE> tag.", "HTML Footer (Mailto and Maintainer).",
+const std::vector<std::string> kPageEnd{"Insert </TABLE> tag.",
+                                        "HTML Footer (Mailto and Maintainer).",
                                         "</BODY> Insertion.", "</HTML> Insertion."};
 
 std::string row(int first, int last) {
@@ -47,14 +48,13 @@ TEST(CatalogLayout, MultiPageWorkedExampleOf45Pictures) {
   RunLog log;
   test::runCatalog(test::quietSettings(true), 45, folder, log);
 
-  EXPECT_EQ(log.lines(),
-            concat({{"Page Mode: Multi Page", "Column : 4", "Row : 5", "Number of Page : 3",
-                     "FileName=" + folder + "/index.html"},
-                    kPageEnd,
-                    {"FileName=" + folder + "/index2.html"},
-                    kPageEnd,
-                    {"FileName=" + folder + "/index3.html", "Dummy Cell Insertion."},
-                    kPageEnd}));
+  EXPECT_EQ(log.lines(), concat({{"Page Mode: Multi Page", "Column : 4", "Row : 5",
+                                  "Number of Page : 3", "FileName=" + folder + "/index.html"},
+                                 kPageEnd,
+                                 {"FileName=" + folder + "/index2.html"},
+                                 kPageEnd,
+                                 {"FileName=" + folder + "/index3.html", "Dummy Cell Insertion."},
+                                 kPageEnd}));
   for (int page = 0; page < 2; ++page) {
     const int base = page * 20;
     EXPECT_EQ(tableRows(dir.file(page == 0 ? "index.html" : "index2.html")),
@@ -63,11 +63,14 @@ TEST(CatalogLayout, MultiPageWorkedExampleOf45Pictures) {
                                         row(base + 17, base + 20), "</TABLE>"}));
   }
   EXPECT_EQ(tableRows(dir.file("index3.html")),
-            (std::vector<std::string>{row(41, 44),
-                                      "<TR>" + plainCell(45) + "<TD>&nbsp;</TD><TD>&nbsp;</TD><TD>&nbsp;</TD></TR>",
-                                      "</TABLE>"}));
+            (std::vector<std::string>{
+                row(41, 44),
+                "<TR>" + plainCell(45) + "<TD>&nbsp;</TD><TD>&nbsp;</TD><TD>&nbsp;</TD></TR>",
+                "</TABLE>"}));
   const auto third = pageLines(test::readText(dir.file("index3.html")));
-  EXPECT_EQ(third.at(11), "<P>Page 3/3 [<A HREF=\"index.html\">Top</A>] [<A HREF=\"index2.html\">Previous</A>]</P>");
+  EXPECT_EQ(
+      third.at(11),
+      "<P>Page 3/3 [<A HREF=\"index.html\">Top</A>] [<A HREF=\"index2.html\">Previous</A>]</P>");
   EXPECT_EQ(third.at(10), "<P></P>");
 }
 
@@ -81,7 +84,8 @@ TEST(CatalogLayout, FullLastPagesAreFinishedOnce) {
     EXPECT_EQ(log.lines().back(), "</HTML> Insertion.");
     const std::string last = dir.file(pages == 1 ? "index.html" : "index2.html");
     EXPECT_EQ(tableRows(last).back(), "</TABLE>");
-    EXPECT_EQ(test::readText(last).substr(test::readText(last).size() - 18), "</BODY>\r\n</HTML>\r\n");
+    EXPECT_EQ(test::readText(last).substr(test::readText(last).size() - 18),
+              "</BODY>\r\n</HTML>\r\n");
     if (pages == 1) {
       EXPECT_NE(test::readText(last).find("\r\n<P>Page 1/1</P>\r\n"), std::string::npos);
     }
@@ -114,19 +118,23 @@ TEST(CatalogLayout, SinglePageTakesEveryPictureAndIgnoresRow) {
 }
 
 TEST(CatalogLayout, PageNamesAndTwoDigitPageNumbers) {
-  for (const auto& [name, ext] : {std::pair<std::string, std::string>{"index", "html"}, {"foto", "htm"}}) {
+  for (const auto& [name, ext] :
+       {std::pair<std::string, std::string>{"index", "html"}, {"foto", "htm"}}) {
     test::TempDir dir;
     auto settings = test::quietSettings(true, "1", "1");
     settings.IndexName = name;
     settings.IndexExt = ext;
     RunLog log;
     test::runCatalog(settings, 12, dir.path().string(), log);
-    const auto file = [&](const std::string& number) { return dir.file(name + number + "." + ext); };
+    const auto file = [&](const std::string& number) {
+      return dir.file(name + number + "." + ext);
+    };
     EXPECT_TRUE(std::filesystem::exists(file("")));
     EXPECT_TRUE(std::filesystem::exists(file("2")));
     EXPECT_FALSE(std::filesystem::exists(file("1")));
-    const std::string nav = "<P>Page 10/12 [<A HREF=\"" + name + "." + ext + "\">Top</A>] [<A HREF=\"" +
-                            name + "9." + ext + "\">Previous</A>] [<A HREF=\"" + name + "11." + ext +
+    const std::string nav = "<P>Page 10/12 [<A HREF=\"" + name + "." + ext +
+                            "\">Top</A>] [<A HREF=\"" + name + "9." + ext +
+                            "\">Previous</A>] [<A HREF=\"" + name + "11." + ext +
                             "\">Next</A>] [<A HREF=\"" + name + "12." + ext + "\">Last</A>]</P>";
     EXPECT_NE(test::readText(file("10")).find("\r\n" + nav + "\r\n<TABLE"), std::string::npos);
   }
@@ -137,8 +145,9 @@ TEST(CatalogLayout, FilesWithoutCellKeepTheirPlaceAndRows) {
   RunLog log;
   test::runCatalog(test::quietSettings(true, "2", "2"), 6, dir.path().string(), log, {2, 5, 6});
   const std::string gap = "<TD>&nbsp;</TD>";
-  EXPECT_EQ(tableRows(dir.file("index.html")),
-            (std::vector<std::string>{"<TR>" + plainCell(1) + gap + "</TR>", row(3, 4), "</TABLE>"}));
+  EXPECT_EQ(
+      tableRows(dir.file("index.html")),
+      (std::vector<std::string>{"<TR>" + plainCell(1) + gap + "</TR>", row(3, 4), "</TABLE>"}));
   // A page whose every file failed still is a whole page.
   EXPECT_EQ(tableRows(dir.file("index2.html")),
             (std::vector<std::string>{"<TR>" + gap + gap + "</TR>", "</TABLE>"}));
@@ -156,8 +165,9 @@ TEST(CatalogLayout, ColumnAndRowMustBeWholeNumbersOfAtLeastOne) {
       readCatalogRunSettings(settings);
       ADD_FAILURE() << "no error for Row " << bad;
     } catch (const Error& error) {
-      EXPECT_EQ(std::string(error.what()), std::string("Row must be a whole number of 1 or more, not ") +
-                                               (bad[0] == '0' ? "0" : "-3"));
+      EXPECT_EQ(std::string(error.what()),
+                std::string("Row must be a whole number of 1 or more, not ") +
+                    (bad[0] == '0' ? "0" : "-3"));
     }
   }
 }

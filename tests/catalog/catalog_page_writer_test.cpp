@@ -146,7 +146,8 @@ TEST_F(PageWriterTest, FileSizeAndTimeStampFormats) {
   const std::vector<Case> cases{
       {{999, {2006, 1, 2, 3, 4, 4}}, "<BR> 999 Bytes<BR>2006/01/02 03:04:04"},
       {{1000, {2006, 1, 2, 3, 4, 59}}, "<BR> 1,000 Bytes<BR>2006/01/02 03:04:58"},
-      {{5'000'000'000, {1975, 12, 31, 23, 59, 1}}, "<BR> 5,000,000,000 Bytes<BR>1975/12/31 23:59:00"},
+      {{5'000'000'000, {1975, 12, 31, 23, 59, 1}},
+       "<BR> 5,000,000,000 Bytes<BR>1975/12/31 23:59:00"},
       {{0, {2150, 6, 7, 8, 9, 10}}, "<BR> 0 Bytes<BR>2150/06/07 08:09:10"},
   };
   for (const auto& c : cases) {
@@ -162,8 +163,8 @@ TEST_F(PageWriterTest, FileSizeAndTimeStampFormats) {
 TEST_F(PageWriterTest, FileNamesCannotBreakTheMarkup) {
   source.values().PictureSizeInfo = source.values().FileSizeInfo = false;
   source.values().TimeStamp = false;
-  const CellFacts facts{1, "R&D <\"x\"> 50% #1?.jpg", "/o/r.jpg", "_R&D 50%.jpg", "th#umb/",
-                        8, 6, 80, 60};
+  const CellFacts facts{
+      1, "R&D <\"x\"> 50% #1?.jpg", "/o/r.jpg", "_R&D 50%.jpg", "th#umb/", 8, 6, 80, 60};
   EXPECT_EQ(singleCellLine(facts),
             "<TR><TD ALIGN=\"CENTER\" VALIGN=\"TOP\"><A HREF=\"R&amp;D &lt;&quot;x&quot;&gt; "
             "50%25 %231%3F.jpg\"><IMG SRC=\"th%23umb/_R&amp;D 50%25.jpg\" ALT=\"[R&amp;D "
@@ -171,7 +172,8 @@ TEST_F(PageWriterTest, FileNamesCannotBreakTheMarkup) {
             "R&amp;D &lt;&quot;x&quot;&gt; 50% #1?.jpg</TD></TR></TABLE>");
   const CellFacts plain{1, "Urlaub 2006_a-1.jpg", "/o/u.jpg", "_caf\xC3\xA9.jpg", "", 8, 6, 80, 60};
   const std::string line = singleCellLine(plain);
-  EXPECT_NE(line.find("HREF=\"Urlaub 2006_a-1.jpg\"><IMG SRC=\"_caf\xC3\xA9.jpg\""), std::string::npos);
+  EXPECT_NE(line.find("HREF=\"Urlaub 2006_a-1.jpg\"><IMG SRC=\"_caf\xC3\xA9.jpg\""),
+            std::string::npos);
   EXPECT_NE(line.find("<BR>Urlaub 2006_a-1.jpg</TD>"), std::string::npos);
 }
 
@@ -183,7 +185,8 @@ TEST_F(PageWriterTest, ShortRowUnderFullRowsIsFilledWithDummyCells) {
     cells.back().ordinal = i;
   }
   const auto lines = pageLines(writePage(cells, 1));
-  EXPECT_EQ(lines.at(13), "<TR>" + test::plainCell(5) + "<TD>&nbsp;</TD><TD>&nbsp;</TD><TD>&nbsp;</TD></TR>");
+  EXPECT_EQ(lines.at(13),
+            "<TR>" + test::plainCell(5) + "<TD>&nbsp;</TD><TD>&nbsp;</TD><TD>&nbsp;</TD></TR>");
   EXPECT_EQ(lines.at(14), "</TABLE>");
   EXPECT_EQ(log.lines().front(), "Dummy Cell Insertion.");
 }
@@ -213,15 +216,16 @@ TEST_F(PageWriterTest, NavigationLinksByPagePosition) {
   for (int page = 1; page <= 3; ++page) writer.WriteNavigation(page, 3, "index", "html");
   writer.WriteNavigation(1, 1, "foto", "htm");
   writer.WriteNavigation(2, 2, "foto", "htm");
-  EXPECT_EQ(pageLines(test::readText(dir.file("nav.html"))),
-            (std::vector<std::string>{
-                "<P>Page 1/3 [<A HREF=\"index2.html\">Next</A>] [<A HREF=\"index3.html\">Last</A>]</P>",
-                "<P>Page 2/3 [<A HREF=\"index.html\">Top</A>] [<A HREF=\"index.html\">Previous</A>] "
-                "[<A HREF=\"index3.html\">Next</A>] [<A HREF=\"index3.html\">Last</A>]</P>",
-                "<P>Page 3/3 [<A HREF=\"index.html\">Top</A>] [<A HREF=\"index2.html\">Previous</A>]</P>",
-                "<P>Page 1/1</P>",
-                "<P>Page 2/2 [<A HREF=\"foto.htm\">Top</A>] [<A HREF=\"foto.htm\">Previous</A>]</P>",
-            }));
+  EXPECT_EQ(
+      pageLines(test::readText(dir.file("nav.html"))),
+      (std::vector<std::string>{
+          "<P>Page 1/3 [<A HREF=\"index2.html\">Next</A>] [<A HREF=\"index3.html\">Last</A>]</P>",
+          "<P>Page 2/3 [<A HREF=\"index.html\">Top</A>] [<A HREF=\"index.html\">Previous</A>] "
+          "[<A HREF=\"index3.html\">Next</A>] [<A HREF=\"index3.html\">Last</A>]</P>",
+          "<P>Page 3/3 [<A HREF=\"index.html\">Top</A>] [<A HREF=\"index2.html\">Previous</A>]</P>",
+          "<P>Page 1/1</P>",
+          "<P>Page 2/2 [<A HREF=\"foto.htm\">Top</A>] [<A HREF=\"foto.htm\">Previous</A>]</P>",
+      }));
 }
 
 TEST_F(PageWriterTest, SettingsAreReadWhenEachPieceIsWritten) {

@@ -15,7 +15,8 @@ std::string linkedFileName(std::string link) {
   const std::vector<std::pair<std::string, std::string>> references{
       {"&lt;", "<"}, {"&gt;", ">"}, {"&quot;", "\""}, {"&amp;", "&"}};
   for (const auto& [reference, character] : references) {
-    for (auto at = link.find(reference); at != std::string::npos; at = link.find(reference, at + 1)) {
+    for (auto at = link.find(reference); at != std::string::npos;
+         at = link.find(reference, at + 1)) {
       link.replace(at, reference.size(), character);
     }
   }

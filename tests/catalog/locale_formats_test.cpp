@@ -17,7 +17,9 @@ TEST(LocaleFormats, GroupsThousands) {
   EXPECT_EQ(formatGrouped(1234567, ","), "1,234,567");
   EXPECT_EQ(formatGrouped(3'000'000'000, "."), "3.000.000.000");
   EXPECT_EQ(formatGrouped(1234567, ""), "1234567");
-  EXPECT_EQ(formatGrouped(-1234, "\xE2\x80\xAF"), "-1\xE2\x80\xAF" "234");
+  EXPECT_EQ(formatGrouped(-1234, "\xE2\x80\xAF"),
+            "-1\xE2\x80\xAF"
+            "234");
   EXPECT_EQ(formatGrouped(INT64_MIN, ","), "-9,223,372,036,854,775,808");
 }
 

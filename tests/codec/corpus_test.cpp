@@ -41,7 +41,8 @@ TEST(JpegCorpus, FourComponentPicturesDecodeToColour) {
   EXPECT_EQ(raster.format(), PixelFormat::kRgb24);
   // A tree photograph: not a flat picture.
   std::set<int> reds;
-  for (int y = 0; y < raster.height(); y += 10) reds.insert(raster.row(y)[3 * (y % raster.width())]);
+  for (int y = 0; y < raster.height(); y += 10)
+    reds.insert(raster.row(y)[3 * (y % raster.width())]);
   EXPECT_GT(reds.size(), 5u);
 }
 

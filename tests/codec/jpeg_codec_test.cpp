@@ -138,7 +138,8 @@ TEST(JpegCodecDecode, FailedLoadKeepsThePreviousPicture) {
 
 TEST(JpegCodecDecode, HugeDeclaredPicturesFailQuickly) {
   // 1.4 KB asking for about 25 GB, and a header declaring 65535 x 65535.
-  for (const char* name : {"large-64250x64250-progressive-bomb.jpg", "large-65535x65535-header.jpg"}) {
+  for (const char* name :
+       {"large-64250x64250-progressive-bomb.jpg", "large-65535x65535-header.jpg"}) {
     JpegCodec codec;
     EXPECT_THROW(
         {
@@ -178,8 +179,7 @@ TEST(JpegCodecEncode, IndexedRasterIsWrittenAsColour) {
 
 TEST(JpegCodecEncode, EmptyRasterIsRefusedAndNoFileAppears) {
   test::TempDir dir;
-  EXPECT_THROW(JpegCodec::encodeFile(Raster(0, 10, PixelFormat::kRgb24), dir.file("a.jpg")),
-               Error);
+  EXPECT_THROW(JpegCodec::encodeFile(Raster(0, 10, PixelFormat::kRgb24), dir.file("a.jpg")), Error);
   EXPECT_FALSE(std::filesystem::exists(dir.file("a.jpg")));
 }
 

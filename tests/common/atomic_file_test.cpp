@@ -13,7 +13,9 @@
 namespace vok {
 namespace {
 
-std::vector<unsigned char> bytesOf(const std::string& text) { return {text.begin(), text.end()}; }
+std::vector<unsigned char> bytesOf(const std::string& text) {
+  return {text.begin(), text.end()};
+}
 
 TEST(AtomicFile, CreatesAndReplacesLeavingNoTemporaryFile) {
   test::TempDir dir;

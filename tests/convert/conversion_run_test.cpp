@@ -110,8 +110,12 @@ TEST_F(RunFixture, PlainRunLogsProgressesAndCleansUp) {
   conversion.run();
   EXPECT_EQ(log.lines(), (Lines{"***** Conversion Log *****", "Number of Files : 3",
                                 "Number of Selected Files : 2"}));
-  EXPECT_EQ(window.statusTexts, (Lines{"Converting (1/2)  p1.jpg", "", "Converting (2/2)  p2.jpg",
-                                       "", }));
+  EXPECT_EQ(window.statusTexts, (Lines{
+                                    "Converting (1/2)  p1.jpg",
+                                    "",
+                                    "Converting (2/2)  p2.jpg",
+                                    "",
+                                }));
   EXPECT_EQ(window.progressPositions, (std::vector<int>{1, 2, 0}));
   EXPECT_EQ(window.progressMaximum, 2);
   EXPECT_EQ(window.eventsProcessed, 3);
@@ -196,8 +200,9 @@ TEST_F(RunFixture, ExistingThumbnailIsOverwrittenButAPhotoIsNot) {
   EXPECT_EQ(codec.width(), 150);
   codec.decodeFile(dir.file("a_.jpg"));
   EXPECT_EQ(codec.width(), 640) << "the photo was written over";
-  EXPECT_EQ(countOf(log.lines(), path("a_.jpg") +
-                                     " is a picture larger than the thumbnail box; it was not overwritten."),
+  EXPECT_EQ(countOf(log.lines(),
+                    path("a_.jpg") +
+                        " is a picture larger than the thumbnail box; it was not overwritten."),
             1u);
 
   window.pre = "_";

@@ -29,7 +29,8 @@ Raster referenceReduction(const Raster& full, int w, int h) {
     const long long sy = (2LL * y + 1) * full.height() / (2LL * h);
     for (int x = 0; x < w; ++x) {
       const long long sx = (2LL * x + 1) * full.width() / (2LL * w);
-      for (int c = 0; c < 3; ++c) out.row(y)[3 * x + c] = full.row(static_cast<int>(sy))[3 * sx + c];
+      for (int c = 0; c < 3; ++c)
+        out.row(y)[3 * x + c] = full.row(static_cast<int>(sy))[3 * sx + c];
     }
   }
   return out;
@@ -47,10 +48,10 @@ std::optional<std::vector<std::uint8_t>> referenceThumbnail(const fs::path& path
   const std::string full = dir.file("full.pnm"), reduced = dir.file("reduced.ppm"),
                     encoded = dir.file("reference.jpg");
   const std::string colours = header.greyscale ? " -colors 236" : "";
-  const int status = test::runCommand("djpeg -dct float" + colours + " -pnm " +
-                                      shellQuote(path.string()) + " > " + shellQuote(full) +
-                                      " 2>/dev/null")
-                         .status;
+  const int status =
+      test::runCommand("djpeg -dct float" + colours + " -pnm " + shellQuote(path.string()) + " > " +
+                       shellQuote(full) + " 2>/dev/null")
+          .status;
   if (status == 1) return std::nullopt;
   const FittedSize size = FitToBox(header.width, header.height, box.width, box.height);
   test::writePpm(referenceReduction(test::readPnm(full), size.width, size.height), reduced);
@@ -81,7 +82,9 @@ void expectSameAsReference(const std::vector<fs::path>& pictures, ThumbnailBox b
   EXPECT_GT(compared, 0);
 }
 
-bool haveReferenceTools() { return test::haveTool("djpeg") && test::haveTool("cjpeg"); }
+bool haveReferenceTools() {
+  return test::haveTool("djpeg") && test::haveTool("cjpeg");
+}
 
 std::vector<fs::path> jpegFilesIn(const fs::path& folder) {
   std::vector<fs::path> files;
@@ -104,9 +107,9 @@ TEST(ThumbnailReference, CorpusPicturesMatchTheReferenceTools) {
     pictures.push_back(path);
   }
   expectSameAsReference(pictures, {160, 120});
-  expectSameAsReference({test::jpegCorpus("baseline-420-227x149.jpg"),
-                         test::jpegCorpus("greyscale-128x128.jpg")},
-                        {32, 200});
+  expectSameAsReference(
+      {test::jpegCorpus("baseline-420-227x149.jpg"), test::jpegCorpus("greyscale-128x128.jpg")},
+      {32, 200});
 }
 
 TEST(ThumbnailReference, SamplePhotosMatchTheReferenceTools) {

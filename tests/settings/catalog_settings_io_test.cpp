@@ -57,8 +57,8 @@ TEST(CatalogSettingsLoad, WrongTypeStopsInTheStoredOrder) {
   EXPECT_THROW(LoadSettings(s.store, settings), SettingsValueTypeError);
   EXPECT_EQ(settings.Title, "T");
   EXPECT_EQ(settings.Column, "7");
-  EXPECT_EQ(settings.Row, "1");             // the dialog's own value
-  EXPECT_EQ(settings.IndexName, "index");   // not reached
+  EXPECT_EQ(settings.Row, "1");            // the dialog's own value
+  EXPECT_EQ(settings.IndexName, "index");  // not reached
 }
 
 TEST(CatalogSettingsSave, EverythingRoundTrips) {
@@ -113,8 +113,7 @@ TEST(CatalogSettingsSave, EverythingRoundTrips) {
   EXPECT_EQ(stored("NameInfo"), StoredValue::ofText("0"));
   EXPECT_EQ(stored("SingleMultiPage"), StoredValue::ofText("1"));
   // The HEAD block is one line of the file, readable as such.
-  EXPECT_NE(test::readText(s.path()).find(
-                "HEADBlock = \"<META a>\\r\\n<META b>\\r\\n<LINK c>\"\n"),
+  EXPECT_NE(test::readText(s.path()).find("HEADBlock = \"<META a>\\r\\n<META b>\\r\\n<LINK c>\"\n"),
             std::string::npos);
 }
 

@@ -26,7 +26,7 @@ TEST(SettingsAccessEncodings, IntegersAndFlagsFollowTheWholeNumberRule) {
   const SettingsAccess access(s.store, SettingsKeyPath);
   EXPECT_FALSE(access.readFlag("formMain", "Zero", true));
   EXPECT_TRUE(access.readFlag("formMain", "Two", false));
-  EXPECT_TRUE(access.readFlag("formMain", "Word", true));    // not a number: the default
+  EXPECT_TRUE(access.readFlag("formMain", "Word", true));  // not a number: the default
   EXPECT_FALSE(access.readFlag("formMain", "Word", false));
   EXPECT_TRUE(access.readFlag("formMain", "Absent", true));
   EXPECT_EQ(access.readInteger("formMain", "Empty", 200), 200);

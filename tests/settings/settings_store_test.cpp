@@ -7,12 +7,12 @@
 
 #include <filesystem>
 
+#include "fake_windows.h"
 #include "scoped_env.h"
 #include "settings/settings_access.h"
 #include "settings/settings_errors.h"
 #include "settings/store_location.h"
 #include "settings/store_text_format.h"
-#include "fake_windows.h"
 #include "support/file_size_limit.h"
 #include "support/files.h"
 
@@ -191,8 +191,8 @@ TEST(SettingsStore, NeverWritesOverADamagedFileItCannotKeepAside) {
   std::filesystem::create_directory(folder);
   const std::string path = folder + "/settings";
   writeText(path, "damaged\n");  // and no lock file can be made beside it
-  std::filesystem::permissions(folder, std::filesystem::perms::owner_read |
-                                           std::filesystem::perms::owner_exec);
+  std::filesystem::permissions(
+      folder, std::filesystem::perms::owner_read | std::filesystem::perms::owner_exec);
   EXPECT_TRUE(runUnprivileged(dir.path(), [&] {
     std::vector<std::string> problems;
     SettingsStore store(path, [&](const std::string& m) { problems.push_back(m); });

@@ -22,15 +22,15 @@ TEST(StoreTextFormat, EveryByteStringRoundTrips) {
       "BORDER=\"1\" CELLSPACING=\"0\"",
       "C:\\pictures\\",
       std::string("nul\0inside", 10),
-      "\xe5\x86\x99\xe7\x9c\x9f",  // UTF-8 stays readable
+      "\xe5\x86\x99\xe7\x9c\x9f",      // UTF-8 stays readable
       "\xff\xfe\x80 broken \xe5\x86",  // bytes that are not UTF-8 are escaped
-      "\xed\xa0\x80",                 // an encoded surrogate is not UTF-8 either
+      "\xed\xa0\x80",                  // an encoded surrogate is not UTF-8 either
       " leading and trailing blanks ",
       allBytes,
   };
   for (const auto& text : texts) {
-    const StoreKey root = storeWith("\\software\\Tessaly_Vok\\formHTML", "HEADBlock",
-                                    StoredValue::ofText(text));
+    const StoreKey root =
+        storeWith("\\software\\Tessaly_Vok\\formHTML", "HEADBlock", StoredValue::ofText(text));
     const std::string file = formatStoreText(root);
     EXPECT_EQ(parseStoreText(file), root) << file;
   }
@@ -77,20 +77,20 @@ TEST(StoreTextFormat, ReadsWhatAPersonMightWrite) {
 
 TEST(StoreTextFormat, DamageIsReportedWithItsLine) {
   const std::vector<std::pair<std::string, std::size_t>> damaged = {
-      {"Title = \"x\"\n", 1},                               // value before any section
-      {"[\\a]\nTitle = \"x\n", 2},                          // no closing quote
-      {"[\\a]\n\nTitle = \"x\\q\"\n", 3},                   // unknown escape
-      {"[\\a]\nTitle = \"\\x4\"\n", 2},                     // short \x
-      {"[\\a]\nTitle = x\n", 2},                            // not a quoted text
-      {"[\\a]\nTitle \"x\"\n", 2},                          // no '='
-      {"[\\a]\nTitle = \"x\" y\n", 2},                      // text after the value
-      {"[\\a]\nN = dword:123456789\n", 2},                  // too many digits
-      {"[\\a]\nN = dword:\n", 2},                           // no digits
-      {"[\\a\nN = \"1\"\n", 1},                             // section without ']'
-      {"[\\a] x\n", 1},                                     // text after ']'
-      {"[\\a]\nTitle = \"1\"\ntitle = \"2\"\n", 3},         // the same value twice
-      {"[\\a]\n= \"1\"\n", 2},                              // no name
-      {std::string("[\\a\x01]\n", 6), 1},                   // control character in a key name
+      {"Title = \"x\"\n", 1},                        // value before any section
+      {"[\\a]\nTitle = \"x\n", 2},                   // no closing quote
+      {"[\\a]\n\nTitle = \"x\\q\"\n", 3},            // unknown escape
+      {"[\\a]\nTitle = \"\\x4\"\n", 2},              // short \x
+      {"[\\a]\nTitle = x\n", 2},                     // not a quoted text
+      {"[\\a]\nTitle \"x\"\n", 2},                   // no '='
+      {"[\\a]\nTitle = \"x\" y\n", 2},               // text after the value
+      {"[\\a]\nN = dword:123456789\n", 2},           // too many digits
+      {"[\\a]\nN = dword:\n", 2},                    // no digits
+      {"[\\a\nN = \"1\"\n", 1},                      // section without ']'
+      {"[\\a] x\n", 1},                              // text after ']'
+      {"[\\a]\nTitle = \"1\"\ntitle = \"2\"\n", 3},  // the same value twice
+      {"[\\a]\n= \"1\"\n", 2},                       // no name
+      {std::string("[\\a\x01]\n", 6), 1},            // control character in a key name
   };
   for (const auto& [text, line] : damaged) {
     try {
@@ -105,10 +105,9 @@ TEST(StoreTextFormat, DamageIsReportedWithItsLine) {
 
 TEST(StoreTree, NamesIgnoreCaseAndKeepTheFirstSpelling) {
   StoreKey root;
-  applyChanges(root, {StoreChange::setValue({"software", "Tessaly_Vok"}, "Left",
-                                            StoredValue::ofText("1")),
-                      StoreChange::setValue({"Software", "TESSALY_VOK"}, "LEFT",
-                                            StoredValue::ofText("2"))});
+  applyChanges(
+      root, {StoreChange::setValue({"software", "Tessaly_Vok"}, "Left", StoredValue::ofText("1")),
+             StoreChange::setValue({"Software", "TESSALY_VOK"}, "LEFT", StoredValue::ofText("2"))});
   ASSERT_EQ(root.subkeys.size(), 1u);
   const auto& key = root.subkeys.at("SOFTWARE").subkeys.at("tessaly_vok");
   ASSERT_EQ(key.values.size(), 1u);
