@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <span>
 
 #include "codec/raster.h"
 
@@ -13,8 +14,9 @@ inline int nearestSourceIndex(int index, int destinationSize, int sourceSize) {
   return static_cast<int>(numerator / (2 * std::int64_t{destinationSize}));
 }
 
-// Reduces `source` to width x height (each at most the source's) by copying one source pixel
-// into each destination pixel. The result is 24-bit colour whatever the source's format.
-Raster ReduceNearest(const Raster& source, int width, int height);
+// Fills one 24-bit destination row from one source row: destination pixel x copies source pixel
+// columns[x]. An indexed source row is expanded through `palette`.
+void sampleRowNearest(const std::uint8_t* in, PixelFormat format, const PaletteEntry* palette,
+                      std::span<const int> columns, std::uint8_t* out) noexcept;
 
 }  // namespace vok

@@ -44,28 +44,13 @@ class ReducingConsumer : public RowConsumer {
   void takeRow(int y, const std::uint8_t* pixels) noexcept override {
     // The fit never enlarges, so distinct canvas rows read distinct source rows.
     while (next_ < rows_.size() && rows_[next_] == y) {
-      sampleRow(pixels, canvas_.row(static_cast<int>(next_)));
+      sampleRowNearest(pixels, layout_.format, layout_.palette, columns_,
+                       canvas_.row(static_cast<int>(next_)));
       ++next_;
     }
   }
 
  private:
-  void sampleRow(const std::uint8_t* in, std::uint8_t* out) const noexcept {
-    for (int x = 0; x < size_.width; ++x, out += 3) {
-      if (layout_.format == PixelFormat::kIndexed8) {
-        const PaletteEntry& entry = layout_.palette[in[columns_[x]]];
-        out[0] = entry.red;
-        out[1] = entry.green;
-        out[2] = entry.blue;
-      } else {
-        const std::uint8_t* pixel = in + 3 * static_cast<std::size_t>(columns_[x]);
-        out[0] = pixel[0];
-        out[1] = pixel[1];
-        out[2] = pixel[2];
-      }
-    }
-  }
-
   Raster& canvas_;
   FittedSize size_;
   DecodedLayout layout_;
