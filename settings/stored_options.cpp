@@ -5,6 +5,7 @@
 #include "settings/key_path.h"
 #include "settings/options_record.h"
 #include "settings/regutl.h"
+#include "settings/store_location.h"
 
 namespace vok {
 
@@ -14,6 +15,12 @@ StoredOptions loadStoredOptions() {
 }
 
 StoredOptions loadStoredOptions(SettingsStore& store) {
+  // Only reads: a store without the settings key holds nothing but defaults.
+  if (!SettingsKeyExists(store, SettingsKeyPath)) {
+    StoredOptions defaults;
+    defaults.options.Directory = homeFolder();
+    return defaults;
+  }
   ThumbnailOptionsRecord record;
   ProgramWideOptions values;
   LoadOptions(store, record, values);
@@ -33,7 +40,7 @@ void saveUsedOptions(const ThumbnailOptions& used, const CatalogSettings& catalo
 
 void saveUsedOptions(SettingsStore& store, const ThumbnailOptions& used,
                      const CatalogSettings& catalog) {
-  if (!SettingsKeyExists(store, SettingsKeyPath)) return;
+  if (!SettingsKeyExists(store, SettingsKeyPath)) CreateSettingsKey(store, SettingsKeyPath);
   SaveSettings(store, catalog);
   const ThumbnailOptionsRecord record(used);
   const ProgramWideOptions values{used.IgnoreX, used.IgnoreY, used.AutoDir, used.Warning};

@@ -22,14 +22,14 @@ struct StoredOptions {
   CatalogSettings catalog;
 };
 
-// Creates the settings key when it is missing (as the program's start does) and reads every
-// option, with the defaults for what is not stored. Throws SettingsValueTypeError when a stored
+// Reads every option, with the defaults for what is not stored. Nothing is written: a store
+// without the settings key gives the defaults. Throws SettingsValueTypeError when a stored
 // value is not text, SettingsStoreError when the store cannot be reached.
 StoredOptions loadStoredOptions();
 StoredOptions loadStoredOptions(SettingsStore& store);
 
-// Stores the catalog settings and then the options, only while the settings key exists (it is
-// gone after "Delete Registry"). Window positions are left as they are. When ThumbX or ThumbY is
+// Stores the catalog settings and then the options, creating the settings key when it is
+// missing. Window positions are left as they are. When ThumbX or ThumbY is
 // not a whole number the options are not stored and NotWholeNumberError is thrown (the catalog
 // settings are stored by then). Throws SettingsStoreError when the store cannot be written.
 void saveUsedOptions(const ThumbnailOptions& used, const CatalogSettings& catalog);

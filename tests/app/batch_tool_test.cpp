@@ -131,6 +131,7 @@ TEST_F(BatchFixture, WidthThatIsNotANumberMakesEveryPictureCorrupt) {
             (Lines{"warning: UnExpected Error.  File name is " + photos.file("a.jpg"),
                    "warning: UnExpected Error.  File name is " + photos.file("b.jpg")}));
   EXPECT_FALSE(fs::exists(photos.file("_a.jpg")));
+  EXPECT_FALSE(fs::exists(scratch.file("settings"))) << "without --save the store is not touched";
 }
 
 TEST_F(BatchFixture, UnwritableThumbnailStopsWithExitThree) {

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 #include "common/whole_number.h"
 #include "fake_windows.h"
 #include "scoped_env.h"
@@ -11,7 +13,7 @@
 namespace vok {
 namespace {
 
-TEST(StoredOptions, FirstLoadGivesDefaultsAndCreatesTheKey) {
+TEST(StoredOptions, FirstLoadGivesDefaultsAndWritesNothing) {
   test::StoreInTempDir s;
   test::ScopedEnv home("HOME", s.dir.path().string());
   test::ScopedEnv file("VOK_SETTINGS_FILE", s.path());
@@ -23,7 +25,8 @@ TEST(StoredOptions, FirstLoadGivesDefaultsAndCreatesTheKey) {
   EXPECT_EQ(stored.options.IgnoreX, 200);
   EXPECT_TRUE(stored.options.AutoDir);
   EXPECT_EQ(stored.catalog.Title, "JPEG File Catalog");
-  EXPECT_TRUE(SettingsKeyExists(s.store, SettingsKeyPath));
+  EXPECT_FALSE(SettingsKeyExists(s.store, SettingsKeyPath));
+  EXPECT_FALSE(std::filesystem::exists(s.path()));
 }
 
 TEST(StoredOptions, UsedValuesComeBackAtTheNextLoad) {
@@ -51,13 +54,13 @@ TEST(StoredOptions, UsedValuesComeBackAtTheNextLoad) {
   EXPECT_FALSE(s.store.value("\\software\\Tessaly_Vok\\formMain", "Left"));
 }
 
-TEST(StoredOptions, NothingIsSavedWithoutTheKeyOrWithABadSize) {
+TEST(StoredOptions, SaveCreatesTheKeyButABadSizeStoresNoOptions) {
   test::StoreInTempDir s;
   ThumbnailOptions used;
   saveUsedOptions(s.store, used, {});
-  EXPECT_FALSE(SettingsKeyExists(s.store, SettingsKeyPath));
+  EXPECT_TRUE(SettingsKeyExists(s.store, subkeyPath(SettingsKeyPath, kMainSection)));
 
-  CreateSettingsKey(s.store, SettingsKeyPath);
+  EraseSettingsKey(s.store, SettingsKeyPath);
   used.ThumbX = "abc";
   EXPECT_THROW(saveUsedOptions(s.store, used, {}), NotWholeNumberError);
   EXPECT_FALSE(SettingsKeyExists(s.store, subkeyPath(SettingsKeyPath, kMainSection)));
