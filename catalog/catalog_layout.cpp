@@ -1,6 +1,7 @@
 #include "catalog/catalog_layout.h"
 
 #include <cstdint>
+#include <fstream>
 #include <limits>
 #include <stdexcept>
 
@@ -19,6 +20,19 @@ int cellsPerPageOf(int column, int row) {
         fmt::format("Column x Row ({} x {}) is too large for one catalog page", column, row));
   }
   return static_cast<int>(cells);
+}
+
+// Page names come from the settings; "photo" + "." + "jpg" must not turn a picture into a page.
+void refuseToReplaceAPicture(const std::string& path) {
+  std::ifstream existing(path, std::ios::binary);
+  char start[3] = {};
+  if (!existing.read(start, sizeof start)) return;
+  if (static_cast<unsigned char>(start[0]) == 0xFF &&
+      static_cast<unsigned char>(start[1]) == 0xD8 &&
+      static_cast<unsigned char>(start[2]) == 0xFF) {
+    throw FileWriteError(
+        fmt::format("{} is a JPEG picture; the catalog page was not written over it", path));
+  }
 }
 
 }  // namespace
@@ -60,6 +74,7 @@ std::string CatalogLayout::pagePath(int page) const {
 
 void CatalogLayout::openPage(int page) {
   const std::string path = pagePath(page);
+  refuseToReplaceAPicture(path);
   CatalogPageWriter& pages = writer();
   pages.OpenPage(path);
   pages.WritePageHead();

@@ -101,6 +101,30 @@ TEST(CatalogLayout, ShortRowAloneOnItsPageIsClosedWithoutDummies) {
   EXPECT_EQ(std::count(log.lines().begin(), log.lines().end(), "Dummy Cell Insertion."), 0);
 }
 
+TEST(CatalogLayout, PageNameOfAnExistingPictureStopsTheRunAndKeepsThePicture) {
+  test::TempDir dir;
+  const std::vector<unsigned char> picture = {0xFF, 0xD8, 0xFF, 0xE0, 0x00, 0x10, 'J', 'F'};
+  test::writeBytes(dir.file("photo.jpg"), picture);
+  CatalogSettings settings = test::quietSettings(false);
+  settings.IndexName = "photo";
+  settings.IndexExt = "jpg";
+  RunLog log;
+  try {
+    test::runCatalog(settings, 2, dir.path().string(), log);
+    FAIL() << "no error";
+  } catch (const FileWriteError& error) {
+    EXPECT_EQ(
+        std::string(error.what()),
+        dir.file("photo.jpg") + " is a JPEG picture; the catalog page was not written over it");
+  }
+  EXPECT_EQ(test::readBytes(dir.file("photo.jpg")), picture);
+
+  // An earlier page of the same name is replaced as always.
+  test::writeText(dir.file("index.html"), "<HTML>an older catalog</HTML>");
+  test::runCatalog(test::quietSettings(false), 2, dir.path().string(), log);
+  EXPECT_EQ(test::readText(dir.file("index.html")).find("older"), std::string::npos);
+}
+
 TEST(CatalogLayout, SinglePageTakesEveryPictureAndIgnoresRow) {
   test::TempDir dir;
   const std::string folder = dir.path().string() + "/";
