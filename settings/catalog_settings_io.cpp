@@ -5,62 +5,66 @@
 
 namespace vok {
 
+namespace {
+
+// The stored values in the order they are read and written: the texts, the page mode, the
+// switches. One table serves both directions, so the two cannot drift apart.
+struct TextField {
+  const char* name;
+  std::string CatalogSettings::*member;
+};
+struct FlagField {
+  const char* name;
+  bool CatalogSettings::*member;
+};
+
+constexpr TextField kTextFields[] = {
+    {"Title", &CatalogSettings::Title},
+    {"Comment", &CatalogSettings::Comment},
+    {"Column", &CatalogSettings::Column},
+    {"Row", &CatalogSettings::Row},
+    {"IndexName", &CatalogSettings::IndexName},
+    {"IndexExt", &CatalogSettings::IndexExt},
+    {"MaintainerName", &CatalogSettings::MaintainerName},
+    {"MaintainerEmail", &CatalogSettings::MaintainerEmail},
+    {"BODYOption", &CatalogSettings::BODYOption},
+    {"TABLEOption", &CatalogSettings::TABLEOption},
+    {"HEADBlock", &CatalogSettings::HEADBlock},
+};
+
+constexpr FlagField kFlagFields[] = {
+    {"NameInfo", &CatalogSettings::NameInfo},
+    {"FileSizeInfo", &CatalogSettings::FileSizeInfo},
+    {"PictureSizeInfo", &CatalogSettings::PictureSizeInfo},
+    {"DateAndTime", &CatalogSettings::DateAndTime},
+    {"TimeStamp", &CatalogSettings::TimeStamp},
+    {"DisplayInNewPage", &CatalogSettings::DisplayInNewPage},
+};
+
+}  // namespace
+
 void LoadSettings(SettingsStore& store, CatalogSettings& settings) {
-  const SettingsAccess access(store, SettingsKeyPath);
+  SettingsAccess access(store, SettingsKeyPath);
   const CatalogSettings defaults;
-  const auto text = [&](const char* name, std::string& field, const std::string& fallback) {
-    field = access.readText(kHtmlSection, name, fallback);
-  };
-  const auto flag = [&](const char* name, bool& field, bool fallback) {
-    field = access.readFlag(kHtmlSection, name, fallback);
-  };
-  text("Title", settings.Title, defaults.Title);
-  text("Comment", settings.Comment, defaults.Comment);
-  text("Column", settings.Column, defaults.Column);
-  text("Row", settings.Row, defaults.Row);
-  text("IndexName", settings.IndexName, defaults.IndexName);
-  text("IndexExt", settings.IndexExt, defaults.IndexExt);
-  text("MaintainerName", settings.MaintainerName, defaults.MaintainerName);
-  text("MaintainerEmail", settings.MaintainerEmail, defaults.MaintainerEmail);
-  text("BODYOption", settings.BODYOption, defaults.BODYOption);
-  text("TABLEOption", settings.TABLEOption, defaults.TABLEOption);
-  text("HEADBlock", settings.HEADBlock, defaults.HEADBlock);
+  for (const TextField& field : kTextFields) {
+    settings.*field.member = access.readText(kHtmlSection, field.name, defaults.*field.member);
+  }
   settings.SingleMultiPage =
       access.readInteger(kHtmlSection, "SingleMultiPage", defaults.SingleMultiPage);
-  flag("NameInfo", settings.NameInfo, defaults.NameInfo);
-  flag("FileSizeInfo", settings.FileSizeInfo, defaults.FileSizeInfo);
-  flag("PictureSizeInfo", settings.PictureSizeInfo, defaults.PictureSizeInfo);
-  flag("DateAndTime", settings.DateAndTime, defaults.DateAndTime);
-  flag("TimeStamp", settings.TimeStamp, defaults.TimeStamp);
-  flag("DisplayInNewPage", settings.DisplayInNewPage, defaults.DisplayInNewPage);
+  for (const FlagField& field : kFlagFields) {
+    settings.*field.member = access.readFlag(kHtmlSection, field.name, defaults.*field.member);
+  }
 }
 
 void SaveSettings(SettingsStore& store, const CatalogSettings& settings) {
   SettingsAccess access(store, SettingsKeyPath);
-  const auto text = [&](const char* name, const std::string& value) {
-    access.writeText(kHtmlSection, name, value);
-  };
-  const auto flag = [&](const char* name, bool value) {
-    access.writeFlag(kHtmlSection, name, value);
-  };
-  text("Title", settings.Title);
-  text("Comment", settings.Comment);
-  text("Column", settings.Column);
-  text("Row", settings.Row);
-  text("IndexName", settings.IndexName);
-  text("IndexExt", settings.IndexExt);
-  text("MaintainerName", settings.MaintainerName);
-  text("MaintainerEmail", settings.MaintainerEmail);
-  text("BODYOption", settings.BODYOption);
-  text("TABLEOption", settings.TABLEOption);
-  text("HEADBlock", settings.HEADBlock);
+  for (const TextField& field : kTextFields) {
+    access.writeText(kHtmlSection, field.name, settings.*field.member);
+  }
   access.writeInteger(kHtmlSection, "SingleMultiPage", settings.SingleMultiPage);
-  flag("NameInfo", settings.NameInfo);
-  flag("FileSizeInfo", settings.FileSizeInfo);
-  flag("PictureSizeInfo", settings.PictureSizeInfo);
-  flag("DateAndTime", settings.DateAndTime);
-  flag("TimeStamp", settings.TimeStamp);
-  flag("DisplayInNewPage", settings.DisplayInNewPage);
+  for (const FlagField& field : kFlagFields) {
+    access.writeFlag(kHtmlSection, field.name, settings.*field.member);
+  }
   access.close();
 }
 
