@@ -7,6 +7,7 @@
 #include <iterator>
 
 #include "common/error.h"
+#include "common/revision.h"
 #include "common/version.h"
 #include "common/whole_number.h"
 

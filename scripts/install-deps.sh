@@ -6,6 +6,7 @@ packages=(
   cmake g++ ninja-build pkg-config
   libjpeg62-turbo-dev libfmt-dev libcli11-dev
   libgtest-dev libgmock-dev
+  clang-format                  # the format check
   libjpeg-turbo-progs tidy      # the reference tools the tests compare against
 )
 if [[ "${1:-}" == "--bench" ]]; then
