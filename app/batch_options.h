@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "catalog/catalog_settings.h"
-#include "settings/thumbnail_options.h"
+#include "convert/thumbnail_options.h"
 
 namespace vok {
 

@@ -8,10 +8,10 @@
 #include "common/error_box.h"
 #include "common/whole_number.h"
 #include "convert/conversion_run.h"
+#include "convert/folder_pair.h"
 #include "convert/parallel_thumbnail_producer.h"
 #include "convert/picture_stage.h"
 #include "settings/stored_options.h"
-#include "ui/folder_pair.h"
 
 namespace vok {
 namespace {

@@ -6,8 +6,8 @@
 #include "catalog/page_file_name.h"
 #include "codec/jpeg_decoder.h"
 #include "codec/picture_file.h"
+#include "convert/folder_rules.h"
 #include "convert/thumbnail_name.h"
-#include "ui/folder_rules.h"
 
 namespace vok {
 namespace {

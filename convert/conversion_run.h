@@ -10,8 +10,8 @@
 #include "common/run_log.h"
 #include "convert/main_window.h"
 #include "convert/picture_stage.h"
+#include "convert/thumbnail_options.h"
 #include "convert/thumbnail_producer.h"
-#include "settings/thumbnail_options.h"
 
 namespace vok {
 

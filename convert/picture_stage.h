@@ -6,7 +6,7 @@
 #include "common/run_log.h"
 #include "convert/main_window.h"
 #include "convert/thumbnail_maker.h"
-#include "settings/thumbnail_options.h"
+#include "convert/thumbnail_options.h"
 
 namespace vok {
 

@@ -1,7 +1,7 @@
 #pragma once
 
+#include "convert/thumbnail_options.h"
 #include "settings/option_controls.h"
-#include "settings/thumbnail_options.h"
 
 namespace vok {
 

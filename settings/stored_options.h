@@ -1,8 +1,8 @@
 #pragma once
 
 #include "catalog/catalog_settings.h"
+#include "convert/thumbnail_options.h"
 #include "settings/settings_store.h"
-#include "settings/thumbnail_options.h"
 
 namespace vok {
 

@@ -1,8 +1,8 @@
-#include "ui/folder_pair.h"
+#include "convert/folder_pair.h"
 
 #include <utility>
 
-#include "ui/folder_rules.h"
+#include "convert/folder_rules.h"
 
 namespace vok {
 

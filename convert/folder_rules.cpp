@@ -1,4 +1,4 @@
-#include "ui/folder_rules.h"
+#include "convert/folder_rules.h"
 
 namespace vok {
 namespace {

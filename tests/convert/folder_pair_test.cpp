@@ -1,11 +1,11 @@
-#include "ui/folder_pair.h"
+#include "convert/folder_pair.h"
 
 #include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
 
-#include "ui/folder_rules.h"
+#include "convert/folder_rules.h"
 
 namespace vok {
 namespace {
