@@ -139,6 +139,7 @@ struct StatusCase {
   std::string arguments;  // ORIGINAL and THUMBNAIL are the folder; DIR is replaced by it
   int status;
   std::string settings = "settings";  // the store's path in the scratch folder
+  friend void PrintTo(const StatusCase& c, std::ostream* out) { *out << c.what; }
 };
 
 struct ExitStatusTest : BatchFixture, testing::WithParamInterface<StatusCase> {};

@@ -317,6 +317,7 @@ struct WriteFailure {
   const char* what;
   std::string blocked;  // the thumbnail that cannot be written
   int error;            // and why
+  friend void PrintTo(const WriteFailure& failure, std::ostream* out) { *out << failure.what; }
 };
 
 struct WriteFailureTest : RunFixture, testing::WithParamInterface<WriteFailure> {};
