@@ -3,8 +3,11 @@
 #include <fmt/format.h>
 #include <CLI/CLI.hpp>
 
+#include <cstdio>
 #include <fstream>
 #include <iterator>
+#include <memory>
+#include <string_view>
 
 #include "common/error.h"
 #include "common/revision.h"
@@ -15,17 +18,26 @@ namespace vok {
 namespace {
 
 constexpr const char* kDescription =
-    "vok-batch [OPTIONS] ORIGINAL THUMBNAIL X Y PREAMBLE POSTAMBLE\n\n"
+    "vok-batch [OPTIONS] [--] ORIGINAL THUMBNAIL X Y PREAMBLE POSTAMBLE\n\n"
     "Makes a JPEG thumbnail of every JPEG picture in ORIGINAL that is larger than the ignore "
     "size,\n"
     "in THUMBNAIL (ORIGINAL itself or a folder directly inside it), fitted into an X by Y box, "
     "named\n"
     "PREAMBLE + name + POSTAMBLE + \".jpg\" (NULL stands for an empty affix). With --html it also\n"
     "writes an HTML catalog of the thumbnails into ORIGINAL. Options come before the six "
-    "arguments.\n"
+    "arguments;\n"
+    "\"--\" ends them. Of --x and --no-x the last one given wins.\n"
     "\n"
-    "Exit status: 0 done, 1 done but some pictures could not be read, 2 bad usage,\n"
-    "3 the run stopped on an error (a file that could not be written).";
+    "Exit status:\n"
+    "  0  every selected picture larger than the ignore size got its thumbnail\n"
+    "  1  the run finished, but some picture was not converted: it could not be read, or a\n"
+    "     picture that Vok did not make is in the way of its thumbnail\n"
+    "  2  wrong command line (a missing folder included)\n"
+    "  3  stopped on an error: a file that cannot be written, a catalog value that is not a\n"
+    "     whole number, a settings store that cannot be read or saved\n"
+    "  4  nothing to convert: both affixes NULL, no JPEG file, nothing left after the size\n"
+    "     check, or (without --html) every picture too small\n"
+    "  Where several apply, 3 wins over 1 and 1 over 4.";
 
 std::string readWholeTextFile(const std::string& path) {
   std::ifstream in(path, std::ios::binary);
@@ -40,18 +52,58 @@ std::string readWholeTextFile(const std::string& path) {
   return crlf;
 }
 
-void parseIgnoreSize(const std::string& text, ThumbnailOptions& options) {
+// Two decimal whole numbers, each with an optional sign, around an "x".
+std::optional<BatchOptions::Size> parseIgnoreSize(const std::string& text) {
+  const auto isDecimal = [](std::string_view part) {
+    if (!part.empty() && (part[0] == '+' || part[0] == '-')) part.remove_prefix(1);
+    return !part.empty() && part.find_first_not_of("0123456789") == std::string_view::npos;
+  };
   const auto x = text.find_first_of("xX");
-  std::optional<std::int32_t> width, height;
-  if (x != std::string::npos) {
-    width = tryParseWholeNumber(text.substr(0, x));
-    height = tryParseWholeNumber(text.substr(x + 1));
+  if (x == std::string::npos) return std::nullopt;
+  const std::string width = text.substr(0, x), height = text.substr(x + 1);
+  if (!isDecimal(width) || !isDecimal(height)) return std::nullopt;
+  const auto w = tryParseWholeNumber(width), h = tryParseWholeNumber(height);
+  if (!w || !h) return std::nullopt;
+  return BatchOptions::Size{*w, *h};
+}
+
+// A box below one pixel could only make empty thumbnails.
+bool isBoxSide(const std::string& text) {
+  const auto value = tryParseWholeNumber(text);
+  return value && *value >= 1;
+}
+
+// --x and --no-x as one option, so that the last one given wins.
+class Switches {
+ public:
+  void add(CLI::App& app, const std::string& on, const std::string& off,
+           std::optional<bool>& target, const std::string& help) {
+    auto entry = std::make_unique<Entry>();
+    entry->option = app.add_flag(on + ",!" + off, entry->value, help)
+                        ->multi_option_policy(CLI::MultiOptionPolicy::TakeLast);
+    entry->target = &target;
+    entries_.push_back(std::move(entry));
   }
-  if (!width || !height) {
-    throw Error(fmt::format("The ignore size must be given as WIDTHxHEIGHT, not {}", text));
+  void settle() const {
+    for (const auto& entry : entries_) {
+      if (entry->option->count() > 0) *entry->target = entry->value;
+    }
   }
-  options.IgnoreX = *width;
-  options.IgnoreY = *height;
+
+ private:
+  struct Entry {
+    bool value = false;
+    CLI::Option* option = nullptr;
+    std::optional<bool>* target = nullptr;
+  };
+  std::vector<std::unique_ptr<Entry>> entries_;
+};
+
+ParsedCommandLine usageError(const std::string& message) {
+  std::fprintf(
+      stderr, "error: %s\n%s\n", message.c_str(),
+      "Usage: vok-batch [OPTIONS] [--] ORIGINAL THUMBNAIL X Y PREAMBLE POSTAMBLE (--help)");
+  return {std::nullopt, kExitUsage};
 }
 
 }  // namespace
@@ -63,10 +115,12 @@ ParsedCommandLine parseBatchCommandLine(int argc, char** argv) {
   // argument on is taken as it stands.
   app.prefix_command();
   app.set_version_flag("--version", fmt::format("vok-batch {} ({})", kVersion, kSourceRevision));
+  Switches switches;
+  std::optional<std::string> ignoreSize;
 
   app.add_flag("--html", batch.html, "Also write the HTML catalog");
-  app.add_flag_callback(
-      "--multi-page", [&] { batch.multiPage = true; }, "Spread the catalog over numbered pages");
+  switches.add(app, "--multi-page", "--single-page", batch.multiPage,
+               "Spread the catalog over numbered pages, or keep it on one page");
   app.add_option("--columns", batch.columns, "Thumbnails a row");
   app.add_option("--rows", batch.rows, "Rows a page (multi page)");
   app.add_option("--title", batch.title, "Title of the catalog");
@@ -78,15 +132,22 @@ ParsedCommandLine parseBatchCommandLine(int argc, char** argv) {
   app.add_option("--body-option", batch.bodyOption, "Attributes of the BODY tag");
   app.add_option("--table-option", batch.tableOption, "Attributes of the TABLE tag");
   app.add_option("--head-block-file", batch.headBlockFile, "File of extra lines for the HEAD");
-  app.add_flag("--new-page", batch.newPage, "Open the pictures in a new window");
-  app.add_flag("--no-name", batch.noName, "Leave the file name out of the cells");
-  app.add_flag("--no-file-size", batch.noFileSize, "Leave the file size out of the cells");
-  app.add_flag("--no-picture-size", batch.noPictureSize, "Leave the picture size out of the cells");
-  app.add_flag("--no-time-stamp", batch.noTimeStamp, "Leave the time stamp out of the cells");
-  app.add_flag("--no-date-time", batch.noDateTime, "Leave the date out of the footer");
-  app.add_option("--ignore-size", batch.ignoreSize,
-                 "Pictures not larger than WxH in both directions are left out");
-  app.add_flag("--warning", batch.warning, "Also report single-file problems on standard error");
+  switches.add(app, "--new-page", "--no-new-page", batch.newPage,
+               "Open the pictures in a new window, or in the same one");
+  switches.add(app, "--name", "--no-name", batch.name, "Show the file name in the cells, or not");
+  switches.add(app, "--file-size", "--no-file-size", batch.fileSize,
+               "Show the file size in the cells, or not");
+  switches.add(app, "--picture-size", "--no-picture-size", batch.pictureSize,
+               "Show the picture size in the cells, or not");
+  switches.add(app, "--time-stamp", "--no-time-stamp", batch.timeStamp,
+               "Show the time stamp in the cells, or not");
+  switches.add(app, "--date-time", "--no-date-time", batch.dateTime,
+               "Show the date in the footer, or not");
+  app.add_option("--ignore-size", ignoreSize,
+                 "WxH, two decimal whole numbers: a picture is left out when its width is not "
+                 "larger than W or its height is not larger than H");
+  switches.add(app, "--warning", "--no-warning", batch.warning,
+               "Also report single-file problems on standard error, or not");
   app.add_flag("--quiet", batch.quiet, "Do not print the run log");
   app.add_option("--jobs", batch.jobs, "Pictures decoded at once (default: one a core)")
       ->check(CLI::Range(1, 256));
@@ -98,11 +159,26 @@ ParsedCommandLine parseBatchCommandLine(int argc, char** argv) {
     const int status = app.exit(error);
     return {std::nullopt, status == 0 ? kExitDone : kExitUsage};
   }
+  switches.settle();
   batch.arguments = app.remaining();
+  if (!batch.arguments.empty() && batch.arguments.front() == "--") {
+    batch.arguments.erase(batch.arguments.begin());
+  }
   if (batch.arguments.size() != 6) {
-    std::fprintf(stderr, "error: expected 6 arguments, got %zu\n%s\n", batch.arguments.size(),
-                 "Usage: vok-batch [OPTIONS] ORIGINAL THUMBNAIL X Y PREAMBLE POSTAMBLE (--help)");
-    return {std::nullopt, kExitUsage};
+    return usageError(fmt::format("expected 6 arguments, got {}", batch.arguments.size()));
+  }
+  if (!isBoxSide(batch.arguments[2]) || !isBoxSide(batch.arguments[3])) {
+    return usageError(
+        fmt::format("The thumbnail box must be whole numbers of at least 1 x 1 pixels, not {} x {}",
+                    batch.arguments[2], batch.arguments[3]));
+  }
+  if (ignoreSize) {
+    batch.ignoreSize = parseIgnoreSize(*ignoreSize);
+    if (!batch.ignoreSize) {
+      return usageError(
+          fmt::format("The ignore size must be two decimal whole numbers as WIDTHxHEIGHT, not {}",
+                      *ignoreSize));
+    }
   }
   return {batch, kExitDone};
 }
@@ -121,14 +197,17 @@ void applyBatchOptions(const BatchOptions& batch, CatalogSettings& catalog,
   if (batch.bodyOption) catalog.BODYOption = *batch.bodyOption;
   if (batch.tableOption) catalog.TABLEOption = *batch.tableOption;
   if (batch.headBlockFile) catalog.HEADBlock = readWholeTextFile(*batch.headBlockFile);
-  if (batch.newPage) catalog.DisplayInNewPage = true;
-  if (batch.noName) catalog.NameInfo = false;
-  if (batch.noFileSize) catalog.FileSizeInfo = false;
-  if (batch.noPictureSize) catalog.PictureSizeInfo = false;
-  if (batch.noTimeStamp) catalog.TimeStamp = false;
-  if (batch.noDateTime) catalog.DateAndTime = false;
-  if (batch.ignoreSize) parseIgnoreSize(*batch.ignoreSize, options);
-  if (batch.warning) options.Warning = true;
+  if (batch.newPage) catalog.DisplayInNewPage = *batch.newPage;
+  if (batch.name) catalog.NameInfo = *batch.name;
+  if (batch.fileSize) catalog.FileSizeInfo = *batch.fileSize;
+  if (batch.pictureSize) catalog.PictureSizeInfo = *batch.pictureSize;
+  if (batch.timeStamp) catalog.TimeStamp = *batch.timeStamp;
+  if (batch.dateTime) catalog.DateAndTime = *batch.dateTime;
+  if (batch.ignoreSize) {
+    options.IgnoreX = batch.ignoreSize->width;
+    options.IgnoreY = batch.ignoreSize->height;
+  }
+  if (batch.warning) options.Warning = *batch.warning;
 }
 
 }  // namespace vok

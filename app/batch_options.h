@@ -1,9 +1,11 @@
 #pragma once
 
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <vector>
 
+#include "app/exit_status.h"
 #include "catalog/catalog_settings.h"
 #include "convert/thumbnail_options.h"
 
@@ -18,20 +20,15 @@ struct BatchOptions {
   bool save = false;
   int jobs = 0;  // 0: one a core
 
-  std::optional<bool> multiPage;
   std::optional<std::string> columns, rows, title, comment, indexName, indexExt, maintainerName,
       maintainerEmail, bodyOption, tableOption, headBlockFile;
-  bool newPage = false, noName = false, noFileSize = false, noPictureSize = false,
-       noTimeStamp = false, noDateTime = false, warning = false;
-  std::optional<std::string> ignoreSize;  // "WxH"
-};
-
-// Exit codes of the batch tool.
-enum ExitCode : int {
-  kExitDone = 0,
-  kExitSomeUnreadable = 1,
-  kExitUsage = 2,
-  kExitStopped = 3,
+  // Switches given as --x or --no-x; the last one given wins.
+  std::optional<bool> multiPage, newPage, name, fileSize, pictureSize, timeStamp, dateTime, warning;
+  struct Size {
+    std::int32_t width = 0;
+    std::int32_t height = 0;
+  };
+  std::optional<Size> ignoreSize;
 };
 
 struct ParsedCommandLine {
@@ -39,10 +36,12 @@ struct ParsedCommandLine {
   int exitCode = kExitDone;
 };
 
+// Refuses, as a usage error, an X or Y that is not a whole number of at least 1 and an ignore
+// size that is not two decimal whole numbers.
 ParsedCommandLine parseBatchCommandLine(int argc, char** argv);
 
 // Lays the command line's catalog and option values over `catalog` and `options`. Throws Error
-// for a value it cannot take (an ignore size that is not WxH, a HEAD block file it cannot read).
+// for a HEAD block file it cannot read.
 void applyBatchOptions(const BatchOptions& batch, CatalogSettings& catalog,
                        ThumbnailOptions& options);
 

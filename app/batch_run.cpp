@@ -5,8 +5,8 @@
 #include <thread>
 
 #include "app/terminal_window.h"
+#include "common/error.h"
 #include "common/error_box.h"
-#include "common/whole_number.h"
 #include "convert/conversion_run.h"
 #include "convert/folder_pair.h"
 #include "convert/parallel_thumbnail_producer.h"
@@ -31,33 +31,33 @@ void printError(const std::string& message) {
   std::fprintf(stderr, "error: %s\n", errorBoxText(message).c_str());
 }
 
-// A box below one pixel could only make empty thumbnails; refuse it before any file is touched.
-bool boxIsUsable(const std::string& text) {
-  const auto value = tryParseWholeNumber(text);
-  return !value || *value >= 1;
-}
-
 int defaultJobs() {
   const unsigned cores = std::thread::hardware_concurrency();
   return cores == 0 ? 1 : static_cast<int>(cores);
 }
 
-bool anyPictureUnreadable(const RunLog& log) {
-  for (const std::string& line : log.lines()) {
-    if (line.ends_with(" is corrupt.")) return true;
-  }
-  return false;
-}
-
 }  // namespace
 
 int runBatch(const BatchOptions& batch) {
-  // What the command line does not give comes from the user's stored settings.
+  const std::vector<std::string>& arguments = batch.arguments;
+  const std::string original = folderPathOf(arguments[0]);
+  const std::string thumbnail = folderPathOf(arguments[1]);
+  for (const std::string& folder : {original, thumbnail}) {
+    if (!std::filesystem::is_directory(folder)) {
+      printError("There is no folder " + folder);
+      return kExitUsage;
+    }
+  }
+
+  // What the command line does not give comes from the user's stored settings. A store that
+  // cannot be read stops the tool: going on with the defaults would hide the user's choices, and
+  // --save would write over them.
   StoredOptions stored;
   try {
     stored = loadStoredOptions();
-  } catch (const Error& error) {
+  } catch (const std::exception& error) {
     printError(error.what());
+    return kExitStopped;
   }
   ThumbnailOptions& options = stored.options;
   CatalogSettings& catalog = stored.catalog;
@@ -67,26 +67,10 @@ int runBatch(const BatchOptions& batch) {
     printError(error.what());
     return kExitUsage;
   }
-
-  const std::vector<std::string>& arguments = batch.arguments;
   options.ThumbX = arguments[2];
   options.ThumbY = arguments[3];
   options.Preamble = affixOf(arguments[4]);
   options.Postamble = affixOf(arguments[5]);
-  if (!boxIsUsable(options.ThumbX) || !boxIsUsable(options.ThumbY)) {
-    printError("The thumbnail box must be at least 1 x 1 pixels, not " + options.ThumbX + " x " +
-               options.ThumbY);
-    return kExitUsage;
-  }
-
-  const std::string original = folderPathOf(arguments[0]);
-  const std::string thumbnail = folderPathOf(arguments[1]);
-  for (const std::string& folder : {original, thumbnail}) {
-    if (!std::filesystem::is_directory(folder)) {
-      printError("There is no folder " + folder);
-      return kExitUsage;
-    }
-  }
 
   RunLog log;
   TerminalWindow window(
@@ -112,17 +96,17 @@ int runBatch(const BatchOptions& batch) {
   PictureStage stage(window, log, options);
   ParallelThumbnailProducer producer(batch.jobs > 0 ? batch.jobs : defaultJobs());
   ConversionRun conversion(window, log, options, catalogSource, stage, producer);
-  int status = kExitDone;
-  try {
-    conversion.run();
-    if (anyPictureUnreadable(log)) status = kExitSomeUnreadable;
-  } catch (const std::exception& error) {
-    window.flushLog();
-    window.setStatusText("");
-    printError(error.what());
-    status = kExitStopped;
-  }
+  const RunSummary summary = conversion.run();
   window.flushLog();
+  if (summary.stopped()) {
+    window.setStatusText("");
+    try {
+      summary.rethrowError();
+    } catch (const std::exception& error) {
+      printError(error.what());
+    }
+  }
+  int status = exitStatusOf(summary);
 
   if (batch.save) {
     options.Directory = folders.originalFolder();
@@ -130,7 +114,7 @@ int runBatch(const BatchOptions& batch) {
       saveUsedOptions(options, catalog);
     } catch (const std::exception& error) {
       printError(error.what());
-      if (status == kExitDone) status = kExitStopped;
+      status = kExitStopped;
     }
   }
   return status;

@@ -31,6 +31,18 @@ std::string nameOf(const std::string& path) {
       fmt::format("{} ({}: {})", cannotCreateMessage(path), step, std::strerror(error)));
 }
 
+// "." + name + ".XXXXXX", with the name cut short where the folder's name limit needs it: the
+// random part alone keeps it unique.
+std::string temporaryPathFor(const std::string& path) {
+  constexpr std::size_t kAdded = 8;  // "." before, ".XXXXXX" after
+  const std::string folder = folderOf(path);
+  const long limit = ::pathconf(folder.c_str(), _PC_NAME_MAX);
+  const std::size_t nameMax = limit > 0 ? static_cast<std::size_t>(limit) : 255;
+  std::string name = nameOf(path);
+  if (name.size() + kAdded > nameMax) name.resize(nameMax > kAdded ? nameMax - kAdded : 0);
+  return folder + "/." + name + ".XXXXXX";
+}
+
 // mkstemp creates 0600; a finished file gets the mode a plain creat() would have given it.
 mode_t defaultFileMode() {
   const mode_t mask = ::umask(0);
@@ -71,7 +83,7 @@ std::string cannotCreateMessage(const std::string& path) {
 
 void writeFileAtomically(const std::string& path, std::span<const unsigned char> bytes,
                          Durability durability) {
-  std::string temporary = folderOf(path) + "/." + nameOf(path) + ".XXXXXX";
+  std::string temporary = temporaryPathFor(path);
   const int fd = ::mkostemp(temporary.data(), O_CLOEXEC);
   if (fd < 0) fail(path, "create", errno);
 

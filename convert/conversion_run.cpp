@@ -7,6 +7,7 @@
 #include "codec/jpeg_decoder.h"
 #include "codec/picture_file.h"
 #include "convert/folder_rules.h"
+#include "convert/overwrite_guard.h"
 #include "convert/thumbnail_name.h"
 
 namespace vok {
@@ -49,10 +50,20 @@ ConversionRun::ConversionRun(MainWindow& window, RunLog& log, const ThumbnailOpt
       producer_(producer),
       environment_(std::move(environment)) {}
 
-void ConversionRun::run() {
-  if (running_) return;
+RunSummary ConversionRun::run() {
+  if (running_) return {};
   RunningFlag flag(running_);
-  execute();
+  summary_ = RunSummary{};
+  summary_.outcome = RunSummary::Outcome::kRefused;
+  summary_.selected = countSelected();
+  try {
+    execute();
+  } catch (...) {
+    layout_.reset();  // closes a page left open
+    summary_.outcome = RunSummary::Outcome::kStopped;
+    summary_.error = std::current_exception();
+  }
+  return summary_;
 }
 
 bool ConversionRun::checksPass() {
@@ -99,6 +110,8 @@ void ConversionRun::execute() {
   log_.append("Number of Files : " + std::to_string(tally_.entries));
   log_.append("Number of Selected Files : " + std::to_string(tally_.selected));
   if (html_) {
+    multiPage_ = catalogRun.multiPage;
+    lastPage_ = 0;
     layout_.emplace(catalog_, log_, environment_);
     layout_->start(tally_.selected, catalogRun, window_.originalFolder());
   }
@@ -113,6 +126,7 @@ void ConversionRun::execute() {
 
   if (html_) layout_->finish();
   layout_.reset();
+  summary_.outcome = RunSummary::Outcome::kFinished;
   window_.hidePreview();
   window_.setProgressPosition(0);
   window_.rereadFileLists();
@@ -122,7 +136,13 @@ void ConversionRun::convertEntry(std::size_t index) {
   const std::string path = entryPath(index);
   const std::string name = fileNameOf(path);
   ++tally_.ordinal;
-  if (html_) layout_->beforeFile();
+  if (html_) {
+    layout_->beforeFile();
+    const int perPage = layout_->cellsPerPage();
+    const int page = multiPage_ ? (layout_->ordinal() - 1) / perPage + 1 : 1;
+    if (page != lastPage_) ++summary_.pagesWritten;
+    lastPage_ = page;
+  }
   window_.setProgressPosition(tally_.ordinal);
   window_.setStatusText("Converting (" + std::to_string(tally_.ordinal) + "/" +
                         std::to_string(tally_.selected) + ")  " + name);
@@ -136,6 +156,7 @@ void ConversionRun::convertEntry(std::size_t index) {
       reportTooSmall(path, name, width, height);
     }
   } else {
+    ++summary_.unreadable;
     show(MessageKind::kWarning, MessageButton::kOk, "UnExpected Error.  File name is " + path);
   }
 
@@ -148,14 +169,14 @@ void ConversionRun::saveThumbnailOf(const std::string& picturePath,
   const std::string thumbnailName =
       thumbnailNameOf(pictureName, window_.preamble(), window_.postamble());
   const std::string thumbnailPath = pathInFolder(window_.thumbnailFolder(), thumbnailName);
-  if (wouldOverwriteAPicture(thumbnailPath)) {
-    const std::string text =
-        thumbnailPath + " is a picture larger than the thumbnail box; it was not overwritten.";
-    log_.append(text);
-    if (options_.Warning) show(MessageKind::kWarning, MessageButton::kOk, text);
-    return;
+  if (keepsForeignPicture(thumbnailPath)) return;
+  try {
+    stage_.SaveThumbnail(thumbnailPath);
+  } catch (...) {
+    endCatalogAfterFailure();
+    throw;
   }
-  stage_.SaveThumbnail(thumbnailPath);
+  ++summary_.converted;
   if (!html_) return;
 
   CellFacts facts;
@@ -170,24 +191,34 @@ void ConversionRun::saveThumbnailOf(const std::string& picturePath,
   layout_->writeCell(facts);
 }
 
-// The originals are only read: a JPEG file at the thumbnail's path that is larger than the box in
-// either direction is a photograph (for example a_.jpg when the postamble is "_"), not a
-// thumbnail this box made, and is never written over.
-bool ConversionRun::wouldOverwriteAPicture(const std::string& thumbnailPath) const {
-  std::error_code error;
-  if (!std::filesystem::is_regular_file(thumbnailPath, error)) return false;
+// The originals are only read: a photograph at the thumbnail's path (for example a_.jpg when the
+// postamble is "_") is never written over.
+bool ConversionRun::keepsForeignPicture(const std::string& thumbnailPath) {
   const ThumbnailRecipe recipe = stage_.currentRecipe();
-  if (!recipe.box) return false;
+  if (!recipe.box || !isForeignPicture(thumbnailPath, *recipe.box)) return false;
+  ++summary_.kept;
+  const std::string text =
+      thumbnailPath + " is a picture that Vok did not make; it was not overwritten.";
+  log_.append(text);
+  if (options_.Warning) show(MessageKind::kWarning, MessageButton::kOk, text);
+  return true;
+}
+
+// The run stops at a thumbnail that cannot be written; the open page still gets its row, table
+// and page ends, so that it stays a well-formed page. A failure while ending it adds nothing to
+// the error that stopped the run.
+void ConversionRun::endCatalogAfterFailure() noexcept {
+  if (!layout_) return;
   try {
-    const JpegHeader header = readJpegHeader(readPictureFile(thumbnailPath));
-    return header.width > recipe.box->width || header.height > recipe.box->height;
+    layout_->afterFile();
+    layout_->finish();
   } catch (const std::exception&) {
-    return false;  // not a readable JPEG: nothing of value to protect
   }
 }
 
 void ConversionRun::reportTooSmall(const std::string& path, const std::string& name, int width,
                                    int height) {
+  ++summary_.tooSmall;
   log_.append(path + " is too small.  X=" + std::to_string(width) +
               "  Y=" + std::to_string(height));
   if (options_.Warning) {

@@ -10,6 +10,7 @@
 #include "common/run_log.h"
 #include "convert/main_window.h"
 #include "convert/picture_stage.h"
+#include "convert/run_summary.h"
 #include "convert/thumbnail_options.h"
 #include "convert/thumbnail_producer.h"
 
@@ -17,8 +18,8 @@ namespace vok {
 
 // The batch run behind "Save": checks, the picture size check when the catalog is on, one
 // thumbnail per selected picture that is larger than the ignore size, the catalog pages, progress
-// and the run log. Errors that stop the run (a file that cannot be written, a Column or Row that
-// is not a whole number) leave it as exceptions for the host's general error box.
+// and the run log. An error that stops the run (a file that cannot be written, a Column or Row
+// that is not a whole number) comes back in the summary, for the host's general error box.
 class ConversionRun {
  public:
   ConversionRun(MainWindow& window, RunLog& log, const ThumbnailOptions& options,
@@ -27,7 +28,7 @@ class ConversionRun {
 
   // Runs once; a call made while a run is going on (from events processed between entries) is
   // ignored.
-  void run();
+  [[nodiscard]] RunSummary run();
 
   bool running() const { return running_; }
 
@@ -43,7 +44,8 @@ class ConversionRun {
   void CheckPictureSizes();
   void convertEntry(std::size_t index);
   void saveThumbnailOf(const std::string& picturePath, const std::string& pictureName);
-  bool wouldOverwriteAPicture(const std::string& thumbnailPath) const;
+  bool keepsForeignPicture(const std::string& thumbnailPath);
+  void endCatalogAfterFailure() noexcept;
   void reportTooSmall(const std::string& path, const std::string& name, int width, int height);
   int countSelected() const;
   std::vector<std::string> selectedPaths() const;
@@ -59,12 +61,15 @@ class ConversionRun {
   PageEnvironment environment_;
 
   bool running_ = false;
+  RunSummary summary_;
   Tally tally_;
   bool html_ = false;
   std::string relativeThumbnailFolder_;
   std::int32_t ignoreX_ = 0;
   std::int32_t ignoreY_ = 0;
   std::optional<CatalogLayout> layout_;
+  bool multiPage_ = false;
+  int lastPage_ = 0;
 };
 
 }  // namespace vok

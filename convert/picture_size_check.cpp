@@ -30,6 +30,7 @@ void ConversionRun::CheckPictureSizes() {
           window_.setSelected(index, false);
         }
       } else {
+        ++summary_.unreadable;
         log_.append(path + " is corrupt.");
         if (options_.Warning) {
           show(MessageKind::kInformation, MessageButton::kYes, name + "\rFile is corrupt.");

@@ -1,8 +1,9 @@
 #include "convert/picture_stage.h"
 
-#include "codec/jpeg_codec.h"
+#include "codec/jpeg_encoder.h"
 #include "common/atomic_file.h"
 #include "common/whole_number.h"
+#include "convert/thumbnail_mark.h"
 
 namespace vok {
 
@@ -29,25 +30,26 @@ bool PictureStage::ShowPicture(const std::string& path, PictureThumbnail made) {
     window_.setBusy(false);
     return false;
   }
+  sourcePath_ = path;
   pictureWidth_ = made.pictureWidth;
   pictureHeight_ = made.pictureHeight;
   canvas_ = std::move(made.canvas);
   encoded_ = std::move(made.encoded);
 
   const ThumbnailRecipe recipe = currentRecipe();
-  const ThumbnailBox box = recipe.box.value_or(ThumbnailBox{canvas_.width(), canvas_.height()});
-  window_.showPreview(canvas_, (box.width - canvas_.width()) / 2,
-                      (box.height - canvas_.height()) / 2);
+  box_ = recipe.box.value_or(ThumbnailBox{canvas_.width(), canvas_.height()});
+  window_.showPreview(canvas_, (box_.width - canvas_.width()) / 2,
+                      (box_.height - canvas_.height()) / 2);
   window_.setBusy(false);
   return true;
 }
 
 void PictureStage::SaveThumbnail(const std::string& path) const {
-  if (encoded_.empty()) {
-    JpegCodec::encodeFile(canvas_, path);
-  } else {
-    writeFileAtomically(path, encoded_);
-  }
+  // A picture shown without being encoded ahead is encoded now.
+  const std::vector<std::uint8_t> fresh =
+      encoded_.empty() ? encodeJpeg(canvas_) : std::vector<std::uint8_t>{};
+  const std::vector<std::uint8_t>& plain = encoded_.empty() ? fresh : encoded_;
+  writeFileAtomically(path, withMark(plain, markOf(sourcePath_, box_)));
 }
 
 }  // namespace vok

@@ -27,7 +27,8 @@ class PictureStage {
   // The same, for a picture whose thumbnail was made ahead of time.
   bool ShowPicture(const std::string& path, PictureThumbnail made);
 
-  // Writes the canvas as a thumbnail file, replacing any file at `path`. Throws on failure.
+  // Writes the canvas as a thumbnail file, replacing any file at `path`; the file carries the mark
+  // of the picture shown last (see thumbnail_mark.h). Throws FileWriteError on failure.
   void SaveThumbnail(const std::string& path) const;
 
   int pictureWidth() const { return pictureWidth_; }
@@ -38,6 +39,8 @@ class PictureStage {
   MainWindow& window_;
   RunLog& log_;
   const ThumbnailOptions& options_;
+  std::string sourcePath_;
+  ThumbnailBox box_;
   int pictureWidth_ = 0;
   int pictureHeight_ = 0;
   Raster canvas_;

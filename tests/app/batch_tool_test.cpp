@@ -1,6 +1,7 @@
 // vok-batch as a user runs it: real folders, real files, the reference tools on what it wrote.
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <filesystem>
 #include <regex>
 #include <set>
@@ -24,11 +25,12 @@ struct Outcome {
   std::string err;
 };
 
-Outcome runTool(const std::string& arguments, const test::TempDir& scratch) {
+Outcome runTool(const std::string& arguments, const test::TempDir& scratch,
+                const std::string& settings = "settings") {
   const std::string errFile = scratch.file("stderr.txt");
   // Each test keeps its settings in its own scratch folder, never in the user's.
   const test::CommandResult result =
-      test::runCommand("VOK_SETTINGS_FILE=" + shellQuote(scratch.file("settings")) + " " +
+      test::runCommand("VOK_SETTINGS_FILE=" + shellQuote(scratch.file(settings)) + " " +
                        shellQuote(kTool) + " " + arguments + " 2>" + shellQuote(errFile));
   return {result.status, result.output, test::readText(errFile)};
 }
@@ -106,7 +108,7 @@ TEST_F(BatchFixture, FolderWithoutPicturesSaysSoTwice) {
   const Outcome outcome = runTool(folder() + " " + folder() + " 160 120 _ NULL", scratch);
   EXPECT_EQ(linesOf(outcome.err), (Lines{"warning: There is no JPEG file in the directory.",
                                          "warning: No selected JPEG file."}));
-  EXPECT_EQ(outcome.status, 0);
+  EXPECT_EQ(outcome.status, 4);
 }
 
 TEST_F(BatchFixture, MissingFolderAndTinyBoxAreRefusedBeforeAnyFileIsTouched) {
@@ -118,21 +120,78 @@ TEST_F(BatchFixture, MissingFolderAndTinyBoxAreRefusedBeforeAnyFileIsTouched) {
   EXPECT_FALSE(fs::exists(photos.file("_a.jpg")));
 }
 
-TEST_F(BatchFixture, WidthThatIsNotANumberMakesEveryPictureCorrupt) {
+TEST_F(BatchFixture, BoxThatIsNotAWholeNumberTouchesNothing) {
   addPicture("a.jpg", 300, 300);
-  addPicture("b.jpg", 300, 300);
-  const Outcome outcome = runTool(folder() + " " + folder() + " abc 120 _ NULL", scratch);
-  EXPECT_EQ(outcome.status, 1);
-  EXPECT_EQ(
-      linesOf(outcome.out),
-      (Lines{"***** Conversion Log *****", "Number of Files : 2", "Number of Selected Files : 2",
-             photos.file("a.jpg") + " is corrupt.", photos.file("b.jpg") + " is corrupt."}));
-  EXPECT_EQ(linesOf(outcome.err),
-            (Lines{"warning: UnExpected Error.  File name is " + photos.file("a.jpg"),
-                   "warning: UnExpected Error.  File name is " + photos.file("b.jpg")}));
-  EXPECT_FALSE(fs::exists(photos.file("_a.jpg")));
-  EXPECT_FALSE(fs::exists(scratch.file("settings"))) << "without --save the store is not touched";
+  for (const std::string box : {"abc 120", "120 1.5", "'12 ' 120", "'' 120"}) {
+    const Outcome outcome =
+        runTool("--save " + folder() + " " + folder() + " " + box + " _ NULL", scratch);
+    EXPECT_EQ(outcome.status, 2) << box;
+    EXPECT_TRUE(outcome.out.empty()) << box;
+  }
+  EXPECT_EQ(std::distance(fs::directory_iterator(photos.path()), {}), 1);
+  EXPECT_FALSE(fs::exists(scratch.file("settings"))) << "the store is not touched";
 }
+
+// What the folder holds, the command line, and the status it must give.
+struct StatusCase {
+  const char* what;
+  std::vector<std::pair<std::string, std::string>> files;  // name, "WxH" or the file's text
+  std::string arguments;  // ORIGINAL and THUMBNAIL are the folder; DIR is replaced by it
+  int status;
+  std::string settings = "settings";  // the store's path in the scratch folder
+  friend void PrintTo(const StatusCase& c, std::ostream* out) { *out << c.what; }
+};
+
+struct ExitStatusTest : BatchFixture, testing::WithParamInterface<StatusCase> {};
+
+TEST_P(ExitStatusTest, StatusSaysWhatHappened) {
+  const StatusCase& c = GetParam();
+  for (const auto& [name, content] : c.files) {
+    int width = 0, height = 0;
+    if (content == "folder") {
+      fs::create_directory(photos.file(name));
+    } else if (std::sscanf(content.c_str(), "%dx%d", &width, &height) == 2) {
+      addPicture(name, width, height);
+    } else {
+      test::writeText(photos.file(name), content);
+    }
+  }
+  test::writeText(scratch.file("a-file"), "");
+  test::writeText(scratch.file("typed-store"),
+                  "[\\software\\Tessaly_Vok\\formMain]\nIgnoreX = dword:00000010\n");
+  const std::string arguments =
+      std::regex_replace(c.arguments, std::regex("DIR"), photos.path().string());
+  const Outcome outcome = runTool(arguments, scratch, c.settings);
+  EXPECT_EQ(outcome.status, c.status) << outcome.err;
+}
+
+const std::string kPlain = "DIR DIR 160 120 _ NULL";
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, ExitStatusTest,
+    testing::Values(
+        StatusCase{"AllConverted", {{"a.jpg", "300x300"}, {"b.jpg", "100x100"}}, kPlain, 0},
+        StatusCase{"SomeUnreadable", {{"a.jpg", "300x300"}, {"b.jpg", "text"}}, kPlain, 1},
+        StatusCase{"PhotoInTheWayKept", {{"a.jpg", "300x300"}, {"_a.jpg", "640x480"}}, kPlain, 1},
+        StatusCase{"MissingFolder", {}, "DIR/missing DIR 160 120 _ NULL", 2},
+        StatusCase{"BoxNotANumber", {{"a.jpg", "300x300"}}, "DIR DIR 16O 120 _ NULL", 2},
+        StatusCase{"ThumbnailNotWritable", {{"a.jpg", "300x300"}, {"_a.jpg", "folder"}}, kPlain, 3},
+        StatusCase{"NotWritableWinsOverUnreadable",
+                   {{"0.jpg", "text"}, {"a.jpg", "300x300"}, {"_a.jpg", "folder"}},
+                   kPlain,
+                   3},
+        StatusCase{"ColumnNotANumber", {{"a.jpg", "300x300"}}, "--html --columns 4a " + kPlain, 3},
+        StatusCase{"StoreNotReadable", {{"a.jpg", "300x300"}}, kPlain, 3, "typed-store"},
+        StatusCase{
+            "StoreNotSavable", {{"a.jpg", "300x300"}}, "--save " + kPlain, 3, "a-file/settings"},
+        StatusCase{"BothAffixesEmpty", {{"a.jpg", "300x300"}}, "DIR DIR 160 120 NULL NULL", 4},
+        StatusCase{"NoJpegFile", {{"notes.txt", "text"}}, kPlain, 4},
+        StatusCase{"EveryPictureTooSmall", {{"a.jpg", "100x100"}}, kPlain, 4},
+        StatusCase{"NothingLeftAfterTheSizeCheck", {{"a.jpg", "100x100"}}, "--html " + kPlain, 4},
+        StatusCase{
+            "UnreadableWinsOverTooSmall", {{"a.jpg", "100x100"}, {"b.jpg", "text"}}, kPlain, 1},
+        StatusCase{"UnreadableWinsOverNothingLeft", {{"b.jpg", "text"}}, "--html " + kPlain, 1}),
+    [](const auto& test) { return std::string(test.param.what); });
 
 TEST_F(BatchFixture, UnwritableThumbnailStopsWithExitThree) {
   addPicture("a.jpg", 300, 300);
@@ -236,7 +295,7 @@ TEST_F(BatchFixture, OneJobAndTwoJobsWriteTheSameFiles) {
   test::TempDir first, second;
   for (const test::TempDir* target : {&first, &second}) {
     for (const fs::path& source : sources) {
-      // The same modification time in both copies: the pages show it.
+      // The same picture, with the same time: the pages show it and thumbnails record it.
       fs::copy_file(source, target->path() / source.filename());
       fs::last_write_time(target->path() / source.filename(), fs::last_write_time(source));
     }

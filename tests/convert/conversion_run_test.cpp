@@ -3,12 +3,18 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cerrno>
+#include <cstring>
 #include <filesystem>
+#include <memory>
 
 #include "catalog/file_facts.h"
 #include "codec/jpeg_codec.h"
+#include "codec/jpeg_encoder.h"
 #include "common/error.h"
 #include "common/whole_number.h"
+#include "convert/thumbnail_mark.h"
+#include "support/file_size_limit.h"
 #include "support/files.h"
 #include "support/recording_window.h"
 #include "support/temp_dir.h"
@@ -70,12 +76,22 @@ struct RunFixture : testing::Test {
   }
   std::string page(const std::string& name) const { return test::readText(dir.file(name)); }
   std::string path(const std::string& name) const { return dir.file(name); }
+  int widthOf(const std::string& name) const {
+    JpegCodec codec;
+    codec.decodeFile(dir.file(name));
+    return codec.width();
+  }
+  RunSummary run() { return conversion.run(); }
 };
+
+std::string keptLine(const std::string& path) {
+  return path + " is a picture that Vok did not make; it was not overwritten.";
+}
 
 TEST_F(RunFixture, ThumbnailNamesFollowTheAffixes) {
   addPicture("photo.JPG", 300, 240);
   addPicture("a.b.jpeg", 300, 240);
-  conversion.run();
+  run();
   EXPECT_TRUE(fs::exists(dir.file("_photo.jpg")));
   EXPECT_TRUE(fs::exists(dir.file("_a.b.jpg")));
 
@@ -83,7 +99,7 @@ TEST_F(RunFixture, ThumbnailNamesFollowTheAffixes) {
   window.post = "-s";
   window.files = {"photo.JPG"};
   window.selectAll();
-  conversion.run();
+  run();
   EXPECT_TRUE(fs::exists(dir.file("photo-s.jpg")));
 }
 
@@ -91,10 +107,10 @@ TEST_F(RunFixture, ChecksStopTheRunWithoutTouchingTheLog) {
   addPictures(1);
   log.append("an earlier run");
   window.pre = window.post = "";
-  conversion.run();
+  run();
   window.pre = "_";
   window.selected.assign(1, false);
-  conversion.run();
+  run();
   ASSERT_EQ(window.messages.size(), 2u);
   EXPECT_EQ(window.messages[0].text, "Preamble and Postamble are empty.");
   EXPECT_EQ(window.messages[1].text, "No selected JPEG file.");
@@ -107,7 +123,7 @@ TEST_F(RunFixture, PlainRunLogsProgressesAndCleansUp) {
   addPictures(2);
   window.files.push_back("unselected.jpg");
   window.selected.push_back(false);
-  conversion.run();
+  run();
   EXPECT_EQ(log.lines(), (Lines{"***** Conversion Log *****", "Number of Files : 3",
                                 "Number of Selected Files : 2"}));
   EXPECT_EQ(window.statusTexts, (Lines{
@@ -131,7 +147,7 @@ TEST_F(RunFixture, PlainRunLogsProgressesAndCleansUp) {
 TEST_F(RunFixture, IgnoreSizeIsStrictAndZeroLetsEverythingThrough) {
   addPicture("wide.jpg", 200, 300);
   addPicture("big.jpg", 201, 201);
-  conversion.run();
+  run();
   EXPECT_EQ(countOf(log.lines(), path("wide.jpg") + " is too small.  X=200  Y=300"), 1u);
   EXPECT_FALSE(fs::exists(dir.file("_wide.jpg")));
   EXPECT_TRUE(fs::exists(dir.file("_big.jpg")));
@@ -140,7 +156,7 @@ TEST_F(RunFixture, IgnoreSizeIsStrictAndZeroLetsEverythingThrough) {
   options.Warning = true;
   window.files = {"wide.jpg"};
   window.selectAll();
-  conversion.run();
+  run();
   ASSERT_EQ(window.messages.size(), 1u);
   EXPECT_EQ(window.messages[0].kind, MessageKind::kInformation);
   EXPECT_EQ(window.messages[0].button, MessageButton::kYes);
@@ -148,7 +164,7 @@ TEST_F(RunFixture, IgnoreSizeIsStrictAndZeroLetsEverythingThrough) {
 
   options.IgnoreX = options.IgnoreY = 0;
   window.selectAll();
-  conversion.run();
+  run();
   EXPECT_TRUE(fs::exists(dir.file("_wide.jpg")));
 }
 
@@ -157,14 +173,14 @@ TEST_F(RunFixture, CorruptFileIsAlwaysAnUnexpectedError) {
   test::writeText(dir.file("bad.jpg"), "text");
   window.files.push_back("bad.jpg");
   window.selectAll();
-  conversion.run();
+  run();
   ASSERT_EQ(window.messages.size(), 1u);
   EXPECT_EQ(window.messages[0].text, "UnExpected Error.  File name is " + path("bad.jpg"));
   EXPECT_EQ(countOf(log.lines(), path("bad.jpg") + " is corrupt."), 1u);
 
   options.Warning = true;
   window.selectAll();
-  conversion.run();
+  run();
   ASSERT_EQ(window.messages.size(), 3u);
   EXPECT_EQ(window.messages[1].text, path("bad.jpg") + " is corrupt.");
   EXPECT_EQ(window.messages[2].text, "UnExpected Error.  File name is " + path("bad.jpg"));
@@ -172,71 +188,185 @@ TEST_F(RunFixture, CorruptFileIsAlwaysAnUnexpectedError) {
 
 TEST_F(RunFixture, SecondRunClearsTheFirstRunsLog) {
   addPictures(1);
-  conversion.run();
-  conversion.run();
+  run();
+  run();
   EXPECT_EQ(countOf(log.lines(), "***** Conversion Log *****"), 1u);
 }
 
 TEST_F(RunFixture, StartWhileRunningIsIgnored) {
   addPictures(3);
-  window.onProcessEvents = [&] { conversion.run(); };
-  conversion.run();
+  window.onProcessEvents = [&] { run(); };
+  run();
   EXPECT_EQ(countOf(log.lines(), "***** Conversion Log *****"), 1u);
   EXPECT_EQ(window.eventsProcessed, 3);
   EXPECT_FALSE(conversion.running());
 }
 
-TEST_F(RunFixture, ExistingThumbnailIsOverwrittenButAPhotoIsNot) {
-  addPictures(1);
-  JpegCodec::encodeFile(picture(40, 30), dir.file("_p1.jpg"));
-  // With the postamble "_" the thumbnail of a.jpg would land on a photo named a_.jpg.
-  addPicture("a.jpg", 300, 240);
-  addPicture("a_.jpg", 640, 480);
-  window.pre = "";
-  window.post = "_";
-  conversion.run();
-  JpegCodec codec;
-  codec.decodeFile(dir.file("p1_.jpg"));
-  EXPECT_EQ(codec.width(), 150);
-  codec.decodeFile(dir.file("a_.jpg"));
-  EXPECT_EQ(codec.width(), 640) << "the photo was written over";
-  EXPECT_EQ(countOf(log.lines(),
-                    path("a_.jpg") +
-                        " is a picture larger than the thumbnail box; it was not overwritten."),
-            1u);
-
-  window.pre = "_";
-  window.post = "";
-  window.files = {"p1.jpg"};
+TEST_F(RunFixture, SmallerBoxReplacesTheProgramsOwnThumbnails) {
+  addPictures(2);
+  window.sizeX = window.sizeY = "200";
+  EXPECT_EQ(run().converted, 2);
+  EXPECT_EQ(widthOf("_p1.jpg"), 200);
+  window.sizeX = "160";
+  window.sizeY = "120";
   window.selectAll();
-  conversion.run();
-  codec.decodeFile(dir.file("_p1.jpg"));
-  EXPECT_EQ(codec.width(), 150) << "an older, smaller thumbnail is replaced";
+  const RunSummary summary = run();
+  EXPECT_EQ(summary.converted, 2);
+  EXPECT_EQ(summary.kept, 0);
+  EXPECT_EQ(widthOf("_p1.jpg"), 150);
+  EXPECT_EQ(widthOf("_p2.jpg"), 150);
 }
 
-TEST_F(RunFixture, FailedThumbnailWriteStopsTheRunAtOnce) {
+TEST_F(RunFixture, OnlyAForeignPictureLargerThanTheBoxIsKept) {
+  const ThumbnailMark ownMark{{200, 200}, "p1.jpg", std::nullopt, std::nullopt};
+  const std::string text = "not a picture";
+  struct Case {
+    const char* what;
+    std::vector<std::uint8_t> bytes;  // found at the thumbnail's path
+    bool kept;
+  };
+  const Case cases[] = {
+      {"own thumbnail of a larger box", withMark(encodeJpeg(picture(200, 160)), ownMark), false},
+      {"foreign JPEG that fits", encodeJpeg(picture(160, 120)), false},
+      {"foreign JPEG wider than the box", encodeJpeg(picture(161, 40)), true},
+      {"foreign JPEG taller than the box", encodeJpeg(picture(40, 121)), true},
+      {"not a JPEG", {text.begin(), text.end()}, false},
+  };
+  addPictures(1);
+  options.Warning = true;
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    test::writeBytes(dir.file("_p1.jpg"), c.bytes);
+    window.messages.clear();
+    window.selectAll();
+    const RunSummary summary = run();
+    EXPECT_EQ(summary.kept, c.kept ? 1 : 0);
+    EXPECT_EQ(summary.converted, c.kept ? 0 : 1);
+    EXPECT_EQ(test::readBytes(dir.file("_p1.jpg")) == c.bytes, c.kept);
+    EXPECT_EQ(countOf(log.lines(), keptLine(path("_p1.jpg"))), c.kept ? 1u : 0u);
+    ASSERT_EQ(window.messages.size(), c.kept ? 1u : 0u);
+    if (c.kept) {
+      EXPECT_EQ(window.messages[0].text, keptLine(path("_p1.jpg")));
+    }
+  }
+}
+
+// Names up to the file system's limit: the temporary file must not need more.
+TEST_F(RunFixture, LongestThumbnailNamesAreWritten) {
+  for (const std::size_t length : {247u, 248u, 255u}) {
+    const std::string base(length - 5, 'n');  // "_" + base + ".jpg"
+    test::writeBytes(dir.file(base + ".jpg"), encodeJpeg(picture(300, 240)));
+    window.files = {base + ".jpg"};
+    window.selectAll();
+    const RunSummary summary = run();
+    EXPECT_FALSE(summary.stopped()) << length;
+    EXPECT_EQ(summary.converted, 1) << length;
+    EXPECT_TRUE(fs::exists(dir.file("_" + base + ".jpg"))) << length;
+  }
+  for (const auto& entry : fs::directory_iterator(dir.path())) {
+    EXPECT_NE(entry.path().filename().string().front(), '.') << "a temporary file was left";
+  }
+}
+
+TEST_F(RunFixture, SummaryCountsWhatTheRunDid) {
+  struct Case {
+    bool html;
+    bool multiPage;
+    int pagesWritten;
+  };
+  for (const Case& c : {Case{false, false, 0}, Case{true, false, 1}, Case{true, true, 2}}) {
+    SCOPED_TRACE(testing::Message() << "html " << c.html << " multi page " << c.multiPage);
+    window.files.clear();
+    addPictures(3);
+    addPicture("small.jpg", 100, 100);
+    test::writeText(dir.file("bad.jpg"), "text");
+    window.files.push_back("bad.jpg");
+    window.files.push_back("unselected.jpg");
+    window.selectAll();
+    window.selected.back() = false;
+    test::writeBytes(dir.file("_p3.jpg"), encodeJpeg(picture(640, 480)));
+    window.html = c.html;
+    catalog.values().SingleMultiPage = c.multiPage ? 1 : 0;
+    catalog.values().Column = "1";
+    catalog.values().Row = "2";
+    const RunSummary summary = run();
+    EXPECT_EQ(summary.outcome, RunSummary::Outcome::kFinished);
+    EXPECT_EQ(summary.selected, 5);
+    EXPECT_EQ(summary.converted, 2);
+    EXPECT_EQ(summary.tooSmall, 1);
+    EXPECT_EQ(summary.unreadable, 1);
+    EXPECT_EQ(summary.kept, 1);
+    EXPECT_EQ(summary.pagesWritten, c.pagesWritten);
+    EXPECT_FALSE(summary.error);
+  }
+}
+
+TEST_F(RunFixture, RefusedRunsSaySo) {
+  addPicture("small.jpg", 100, 100);
+  window.html = true;
+  const RunSummary nothingLeft = run();
+  EXPECT_EQ(nothingLeft.outcome, RunSummary::Outcome::kRefused);
+  EXPECT_EQ(nothingLeft.selected, 1);
+  EXPECT_EQ(nothingLeft.tooSmall, 1);
+  window.selectAll();
+  window.pre = "";
+  EXPECT_EQ(run().outcome, RunSummary::Outcome::kRefused);
+}
+
+struct WriteFailure {
+  const char* what;
+  std::string blocked;  // the thumbnail that cannot be written
+  int error;            // and why
+  friend void PrintTo(const WriteFailure& failure, std::ostream* out) { *out << failure.what; }
+};
+
+struct WriteFailureTest : RunFixture, testing::WithParamInterface<WriteFailure> {};
+
+// The run stops at the first thumbnail it cannot write, with the file and the system's reason,
+// and the page it had open is still a whole page.
+TEST_P(WriteFailureTest, StopsTheRunAndEndsTheOpenPage) {
   addPictures(3);
   window.html = true;
-  window.thumbnail = dir.file("gone");
-  EXPECT_THROW(conversion.run(), FileWriteError);
-  EXPECT_FALSE(conversion.running());
+  catalog.values().Column = "2";
+  std::unique_ptr<test::FileSizeLimit> fullDisk;
+  if (GetParam().error == EISDIR) fs::create_directory(dir.file(GetParam().blocked));
+  if (GetParam().error == EFBIG) fullDisk = std::make_unique<test::FileSizeLimit>(4096);
+  const RunSummary summary = run();
+  fullDisk.reset();
+
+  ASSERT_TRUE(summary.stopped());
+  try {
+    summary.rethrowError();
+    ADD_FAILURE() << "no error";
+  } catch (const FileWriteError& error) {
+    const std::string message = error.what();
+    EXPECT_NE(message.find(path(GetParam().blocked)), std::string::npos) << message;
+    EXPECT_NE(message.find(std::strerror(GetParam().error)), std::string::npos) << message;
+  }
+  EXPECT_FALSE(fs::exists(dir.file("_p3.jpg"))) << "the run went on";
   EXPECT_EQ(window.rereads, 0);
-  EXPECT_TRUE(window.previewVisible);
-  EXPECT_EQ(page("index.html").find("</HTML>"), std::string::npos) << "the page is not finished";
-  EXPECT_EQ(countOf(log.lines(), "Insert </TABLE> tag."), 0u);
+  const std::string text = page("index.html");
+  EXPECT_TRUE(text.ends_with("</HTML>\r\n")) << text;
+  EXPECT_EQ(occurrences(text, "<TR>"), occurrences(text, "</TR>")) << text;
+  EXPECT_EQ(occurrences(text, "</TABLE>"), 1u);
 }
+
+INSTANTIATE_TEST_SUITE_P(Causes, WriteFailureTest,
+                         testing::Values(WriteFailure{"folder", "_p2.jpg", EISDIR},
+                                         WriteFailure{"full_disk", "_p1.jpg", EFBIG}),
+                         [](const auto& test) { return std::string(test.param.what); });
 
 TEST_F(RunFixture, ColumnThatIsNotANumberStopsAfterTheCheck) {
   addPictures(1);
   window.html = true;
   catalog.values().Column = "abc";
-  EXPECT_THROW(conversion.run(), NotWholeNumberError);
+  EXPECT_THROW(run().rethrowError(), NotWholeNumberError);
   EXPECT_EQ(log.lines().front(), "***** Check Size Log *****");
   EXPECT_EQ(countOf(log.lines(), "***** Conversion Log *****"), 0u);
   EXPECT_FALSE(fs::exists(dir.file("_p1.jpg")));
 
   window.html = false;
-  EXPECT_THROW(conversion.run(), NotWholeNumberError) << "read on every run";
+  EXPECT_THROW(run().rethrowError(), NotWholeNumberError) << "read on every run";
 }
 
 TEST_F(RunFixture, SizeCheckDeselectsAndRecounts) {
@@ -247,7 +377,7 @@ TEST_F(RunFixture, SizeCheckDeselectsAndRecounts) {
   window.selectAll();
   window.html = true;
   options.Warning = true;
-  conversion.run();
+  run();
 
   const Lines expectedStart = {
       "***** Check Size Log *****",
@@ -276,7 +406,7 @@ TEST_F(RunFixture, SizeCheckDeselectsAndRecounts) {
 TEST_F(RunFixture, NothingLeftAfterTheCheckEndsTheRun) {
   addPicture("small.jpg", 100, 100);
   window.html = true;
-  conversion.run();
+  run();
   ASSERT_EQ(window.messages.size(), 1u);
   EXPECT_EQ(window.messages[0].text, "No selected JPEG file.");
   EXPECT_EQ(countOf(log.lines(), "***** Check Size Log *****"), 1u);
@@ -289,7 +419,7 @@ TEST_F(RunFixture, FivePicturesOnTwoByTwoPages) {
   catalog.values().Column = "2";
   catalog.values().Row = "2";
   catalog.values().SingleMultiPage = 1;
-  conversion.run();
+  run();
   EXPECT_EQ(countOf(log.lines(), "Row : 2"), 1u);
   EXPECT_EQ(countOf(log.lines(), "Number of Page : 2"), 1u);
   EXPECT_EQ(countOf(log.lines(), "</HTML> Insertion."), 2u);
@@ -307,7 +437,7 @@ TEST_F(RunFixture, SinglePageFillsTheLastRowUnderFullRows) {
   addPictures(5);
   window.html = true;
   catalog.values().Column = "3";
-  conversion.run();
+  run();
   EXPECT_EQ(countOf(log.lines(), "Dummy Cell Insertion."), 1u);
   EXPECT_EQ(countOf(log.lines(), "Row : 5"), 0u);
   EXPECT_NE(page("index.html").find("</TD><TD>&nbsp;</TD></TR>\r\n</TABLE>\r\n"),
@@ -322,7 +452,7 @@ TEST_F(RunFixture, ExactMultiplesOfAPageAreFinishedOnce) {
     catalog.values().Column = "2";
     catalog.values().Row = "2";
     catalog.values().SingleMultiPage = 1;
-    conversion.run();
+    run();
     EXPECT_EQ(countOf(log.lines(), "</HTML> Insertion."), static_cast<std::size_t>(count / 4));
     EXPECT_EQ(occurrences(page("index.html"), "</HTML>"), 1u);
     if (count == 8) {
@@ -336,7 +466,7 @@ TEST_F(RunFixture, ThumbnailFolderInsideIsLinkedRelatively) {
   addPictures(1);
   window.thumbnail = dir.file("thumb");
   window.html = true;
-  conversion.run();
+  run();
   EXPECT_TRUE(fs::exists(dir.file("thumb/_p1.jpg")));
   EXPECT_NE(page("index.html").find("<IMG SRC=\"thumb/_p1.jpg\""), std::string::npos);
 }

@@ -4,6 +4,7 @@
 
 #include "codec/jpeg_codec.h"
 #include "common/error.h"
+#include "convert/thumbnail_mark.h"
 #include "support/files.h"
 #include "support/recording_window.h"
 #include "support/temp_dir.h"
@@ -98,6 +99,37 @@ TEST_F(StageFixture, SaveIntoAMissingFolderFailsAndWritesNothing) {
   test::TempDir dir;
   ASSERT_TRUE(stage.ShowPicture(test::jpegCorpus("tiny-3x3.jpg").string()));
   EXPECT_THROW(stage.SaveThumbnail(dir.file("missing/_tiny.jpg")), FileWriteError);
+}
+
+TEST_F(StageFixture, SavedThumbnailCarriesTheMarkRightAfterItsJfifHeader) {
+  test::TempDir dir;
+  const auto source = test::jpegCorpus("baseline-420-227x149.jpg").string();
+  ASSERT_TRUE(stage.ShowPicture(source));
+  const auto path = dir.file("_t.jpg");
+  stage.SaveThumbnail(path);
+  const auto first = test::readBytes(path);
+  const std::string text = markText(markOf(source, {160, 120}));
+  const std::size_t comment = 2 + 2 + 16;  // start marker, JFIF marker and its 16 bytes
+  ASSERT_GT(first.size(), comment + 4 + text.size());
+  EXPECT_EQ(first[comment], 0xFF);
+  EXPECT_EQ(first[comment + 1], 0xFE);
+  EXPECT_EQ(std::string(first.begin() + comment + 4, first.begin() + comment + 4 + text.size()),
+            text);
+  EXPECT_TRUE(withoutMark(first) == makeThumbnail(source, stage.currentRecipe()).encoded)
+      << "only the comment is added";
+  stage.SaveThumbnail(path);
+  EXPECT_TRUE(test::readBytes(path) == first) << "the same picture gives the same bytes";
+}
+
+TEST(ThumbnailMark, TextNamesTheProgramTheBoxAndTheSource) {
+  const ThumbnailMark mark{{160, 120}, "a\x01\xC3\xA9\\b.jpg", 1234, 1700000000123456789};
+  EXPECT_EQ(markText(mark),
+            "program=Vok\nbox=160x120\nsource=a\\x01\\xC3\\xA9\\x5Cb.jpg\nsource-bytes=1234\n"
+            "source-mtime-ns=1700000000123456789\n");
+  const auto plain = test::readBytes(test::jpegCorpus("tiny-3x3.jpg"));
+  EXPECT_FALSE(carriesMark(plain));
+  EXPECT_TRUE(carriesMark(withMark(plain, mark)));
+  EXPECT_TRUE(withoutMark(withMark(plain, mark)) == plain);
 }
 
 }  // namespace

@@ -10,9 +10,12 @@
 #include "codec/jpeg_decoder.h"
 #include "codec/picture_file.h"
 #include "convert/fit_to_box.h"
+#include "convert/picture_stage.h"
 #include "convert/thumbnail_maker.h"
+#include "convert/thumbnail_mark.h"
 #include "pnm.h"
 #include "support/files.h"
+#include "support/recording_window.h"
 #include "support/temp_dir.h"
 
 namespace vok {
@@ -122,6 +125,24 @@ TEST(ThumbnailReference, CameraPhotosMatchTheReferenceTools) {
   const auto photos = test::sharedPhotos();
   if (!photos) GTEST_SKIP() << "the shared photo set is not beside the checkout";
   expectSameAsReference(jpegFilesIn(*photos), {200, 200});
+}
+
+// A written thumbnail file is the reference with one segment added: the comment with the mark.
+TEST(ThumbnailReference, WrittenThumbnailIsTheReferencePlusItsMark) {
+  if (!haveReferenceTools()) GTEST_SKIP() << "djpeg/cjpeg are not installed";
+  test::TempDir dir;
+  test::RecordingWindow window;
+  RunLog log;
+  ThumbnailOptions options;
+  PictureStage stage(window, log, options);
+  for (const fs::path& path : jpegFilesIn(test::samplePhotos())) {
+    ASSERT_TRUE(stage.ShowPicture(path.string()));
+    stage.SaveThumbnail(dir.file("thumbnail.jpg"));
+    const auto written = test::readBytes(dir.file("thumbnail.jpg"));
+    EXPECT_TRUE(carriesMark(written)) << path;
+    EXPECT_TRUE(std::optional(withoutMark(written)) == referenceThumbnail(path, {160, 120}, dir))
+        << path;
+  }
 }
 
 }  // namespace
