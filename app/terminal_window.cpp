@@ -3,9 +3,8 @@
 #include <unistd.h>
 
 #include <algorithm>
-#include <filesystem>
 
-#include "codec/picture_file.h"
+#include "convert/jpeg_file_list.h"
 
 namespace vok {
 namespace {
@@ -36,13 +35,7 @@ void TerminalWindow::setFolders(std::string original, std::string thumbnail) {
 }
 
 void TerminalWindow::readFileList() {
-  files_.clear();
-  std::error_code error;
-  for (const auto& entry : std::filesystem::directory_iterator(original_, error)) {
-    const std::string name = entry.path().filename().string();
-    if (entry.is_regular_file(error) && hasJpegExtension(name)) files_.push_back(name);
-  }
-  std::sort(files_.begin(), files_.end());
+  files_ = listJpegFiles(original_);
   selected_.assign(files_.size(), false);
 }
 

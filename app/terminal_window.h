@@ -25,7 +25,7 @@ class TerminalWindow : public MainWindow {
   TerminalWindow(Fields fields, const RunLog& log, bool printLog);
 
   void setFolders(std::string original, std::string thumbnail);
-  // Lists the JPEG files of the Original folder ("*.jpg;*.jpeg", any letter case) in name order.
+  // Lists the JPEG files of the Original folder, none selected.
   void readFileList();
   void selectAll();
   // Prints the log lines that have not been printed yet.
