@@ -59,6 +59,7 @@ int runBatch(const BatchOptions& batch) {
   } catch (const Error& error) {
     printError(error.what());
   }
+  for (const std::string& problem : stored.problems) printError(problem);
   ThumbnailOptions& options = stored.options;
   CatalogSettings& catalog = stored.catalog;
   try {
@@ -127,7 +128,7 @@ int runBatch(const BatchOptions& batch) {
   if (batch.save) {
     options.Directory = folders.originalFolder();
     try {
-      saveUsedOptions(options, catalog);
+      saveUsedOptions(stored);
     } catch (const std::exception& error) {
       printError(error.what());
       if (status == kExitDone) status = kExitStopped;

@@ -168,6 +168,23 @@ TEST_F(BatchFixture, SaveStoresTheValuesUsedForTheNextRun) {
   EXPECT_EQ(test::readText(scratch.file("settings")), store);
 }
 
+TEST_F(BatchFixture, ValueOfWrongTypeKeepsTheOtherSectionAndSaveKeepsWhatItCouldNotRead) {
+  addPicture("a.jpg", 300, 300);
+  const std::string store =
+      "[\\software\\Tessaly_Vok\\formMain]\nPreamble = dword:00000001\nIgnoreX = \"99\"\n"
+      "[\\software\\Tessaly_Vok\\formHTML]\nTitle = \"Mine\"\n";
+  test::writeText(scratch.file("settings"), store);
+  const Outcome outcome =
+      runTool("--save --html " + folder() + " " + folder() + " 120 90 _ NULL", scratch);
+  EXPECT_EQ(linesOf(outcome.err), Lines{"error: Invalid data type for 'Preamble'"});
+  EXPECT_NE(test::readText(photos.file("index.html")).find("<TITLE>Mine</TITLE>"),
+            std::string::npos);
+  const std::string saved = test::readText(scratch.file("settings"));
+  for (const char* kept : {"Preamble = dword:00000001", "IgnoreX = \"99\"", "Title = \"Mine\""}) {
+    EXPECT_NE(saved.find(kept), std::string::npos) << kept << " in\n" << saved;
+  }
+}
+
 // Every HREF and SRC of a page, as written (the names here need no decoding).
 std::set<std::string> linksOf(const std::string& page) {
   std::set<std::string> links;
