@@ -185,6 +185,36 @@ TEST_F(BatchFixture, ValueOfWrongTypeKeepsTheOtherSectionAndSaveKeepsWhatItCould
   }
 }
 
+// Column and Row come from the store unchecked: a count below 1 stops only a run that uses it.
+TEST_F(BatchFixture, StoredCountBelowOneStopsOnlyTheRunsThatUseIt) {
+  addPicture("a.jpg", 300, 300);
+  const struct {
+    const char* stored;
+    const char* options;
+    int status;
+  } cases[] = {{"Row = \"0\"", "--html", 0},
+               {"Row = \"0\"", "--html --multi-page", 3},
+               {"Column = \"-1\"", "", 0},
+               {"Column = \"-1\"", "--html", 3},
+               {"Row = \"x\"", "", 3}};
+  for (const auto& c : cases) {
+    test::writeText(scratch.file("settings"),
+                    std::string("[\\software\\Tessaly_Vok\\formHTML]\n") + c.stored + "\n");
+    fs::remove(photos.file("_a.jpg"));
+    const Outcome outcome = runTool(
+        std::string(c.options) + " " + folder() + " " + folder() + " 120 90 _ NULL", scratch);
+    const std::string label = std::string(c.stored) + " " + c.options;
+    EXPECT_EQ(outcome.status, c.status) << label << "\n" << outcome.err;
+    EXPECT_EQ(fs::exists(photos.file("_a.jpg")), c.status == 0) << label;
+    if (c.status != 0) {
+      const std::string text = std::string(c.stored).substr(std::string(c.stored).find('"'));
+      EXPECT_EQ(linesOf(outcome.err), Lines{"error: '" + text.substr(1, text.size() - 2) +
+                                            "' is not a valid integer value."})
+          << label;
+    }
+  }
+}
+
 // Every HREF and SRC of a page, as written (the names here need no decoding).
 std::set<std::string> linksOf(const std::string& page) {
   std::set<std::string> links;
