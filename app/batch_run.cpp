@@ -59,6 +59,7 @@ int runBatch(const BatchOptions& batch) {
     printError(error.what());
     return kExitStopped;
   }
+  for (const std::string& problem : stored.problems) printError(problem);
   ThumbnailOptions& options = stored.options;
   CatalogSettings& catalog = stored.catalog;
   try {
@@ -111,7 +112,7 @@ int runBatch(const BatchOptions& batch) {
   if (batch.save) {
     options.Directory = folders.originalFolder();
     try {
-      saveUsedOptions(options, catalog);
+      saveUsedOptions(stored);
     } catch (const std::exception& error) {
       printError(error.what());
       status = kExitStopped;

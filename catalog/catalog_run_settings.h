@@ -19,9 +19,10 @@ struct CatalogRunSettings {
   bool displayInNewPage = false;
 };
 
-// Reads the once-per-run settings. Column and Row are converted by the whole-number rule
-// (NotWholeNumberError for a text that is not a number); a value below 1 throws Error, since the
-// layout divides by both. Called at the start of every run, also when no catalog is written.
-CatalogRunSettings readCatalogRunSettings(const CatalogSettings& settings);
+// Reads the once-per-run settings. Column and Row are converted by the whole-number rule: a text
+// that is not a number throws NotWholeNumberError in every run. A number below 1 throws the same
+// error only where the run uses it: Column when it writes a catalog, Row when that catalog has
+// several pages. Called at the start of every run, also when no catalog is written.
+CatalogRunSettings readCatalogRunSettings(const CatalogSettings& settings, bool writesCatalog);
 
 }  // namespace vok

@@ -43,8 +43,13 @@ std::string temporaryPathFor(const std::string& path) {
   return folder + "/." + name + ".XXXXXX";
 }
 
-// mkstemp creates 0600; a finished file gets the mode a plain creat() would have given it.
-mode_t defaultFileMode() {
+// mkstemp creates 0600; a finished file gets the mode a plain creat() would have given it: that of
+// the file it replaces (a private 0600 file stays private), else 0666 less the umask.
+mode_t finishedFileMode(const std::string& path) {
+  struct stat existing {};
+  if (::stat(path.c_str(), &existing) == 0 && S_ISREG(existing.st_mode)) {
+    return existing.st_mode & 0777;
+  }
   const mode_t mask = ::umask(0);
   ::umask(mask);
   return 0666 & ~mask;
@@ -94,7 +99,7 @@ void writeFileAtomically(const std::string& path, std::span<const unsigned char>
     fail(path, step, error);
   };
 
-  if (::fchmod(fd, defaultFileMode()) != 0) abandon("set mode");
+  if (::fchmod(fd, finishedFileMode(path)) != 0) abandon("set mode");
   if (!writeAll(fd, bytes)) abandon("write");
   if (durability == Durability::kFlushed && ::fsync(fd) != 0) abandon("flush");
   if (::close(fd) != 0) {

@@ -13,6 +13,7 @@ enum class Durability {
 // Replaces the file at `path` with `bytes`: the data goes to a temporary file in the same folder,
 // which is then renamed over the target. A failure at any step throws FileWriteError naming the
 // path and the reason, removes the temporary file and leaves an existing target untouched.
+// A replaced file keeps its permission bits.
 void writeFileAtomically(const std::string& path, std::span<const unsigned char> bytes,
                          Durability durability = Durability::kRenameOnly);
 

@@ -60,7 +60,11 @@ std::optional<std::int32_t> tryParseWholeNumber(std::string_view text) {
 
 std::int32_t parseWholeNumber(std::string_view text) {
   if (auto value = tryParseWholeNumber(text)) return *value;
-  throw NotWholeNumberError(fmt::format("'{}' is not a valid integer value", text));
+  throw NotWholeNumberError(notWholeNumberMessage(text));
+}
+
+std::string notWholeNumberMessage(std::string_view text) {
+  return fmt::format("'{}' is not a valid integer value", text);
 }
 
 }  // namespace vok

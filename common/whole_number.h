@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <optional>
+#include <string>
 #include <string_view>
 
 #include "common/error.h"
@@ -22,5 +23,6 @@ std::optional<std::int32_t> tryParseWholeNumber(std::string_view text);
 // As tryParseWholeNumber, but throws NotWholeNumberError with the message
 // "'<text>' is not a valid integer value".
 std::int32_t parseWholeNumber(std::string_view text);
+std::string notWholeNumberMessage(std::string_view text);
 
 }  // namespace vok

@@ -102,7 +102,7 @@ void ConversionRun::execute() {
   }
   window_.setProgressRange(1, tally_.selected);
 
-  CatalogRunSettings catalogRun = readCatalogRunSettings(catalog_.current());
+  CatalogRunSettings catalogRun = readCatalogRunSettings(catalog_.current(), html_);
   catalogRun.displayInNewPage = displayInNewPage;
   tally_.ordinal = 0;
 

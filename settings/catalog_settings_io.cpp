@@ -12,6 +12,7 @@ namespace {
 struct TextField {
   const char* name;
   std::string CatalogSettings::*member;
+  bool neverEmpty = false;  // the dialog puts the default back into a field left empty
 };
 struct FlagField {
   const char* name;
@@ -23,8 +24,8 @@ constexpr TextField kTextFields[] = {
     {"Comment", &CatalogSettings::Comment},
     {"Column", &CatalogSettings::Column},
     {"Row", &CatalogSettings::Row},
-    {"IndexName", &CatalogSettings::IndexName},
-    {"IndexExt", &CatalogSettings::IndexExt},
+    {"IndexName", &CatalogSettings::IndexName, true},
+    {"IndexExt", &CatalogSettings::IndexExt, true},
     {"MaintainerName", &CatalogSettings::MaintainerName},
     {"MaintainerEmail", &CatalogSettings::MaintainerEmail},
     {"BODYOption", &CatalogSettings::BODYOption},
@@ -41,29 +42,47 @@ constexpr FlagField kFlagFields[] = {
     {"DisplayInNewPage", &CatalogSettings::DisplayInNewPage},
 };
 
+// The item the page-mode radio group selects for a stored number: above 1 still "Multi Page", a
+// negative number none.
+int selectedPageModeItem(int stored) {
+  return stored > 1 ? 1 : stored < 0 ? -1 : stored;
+}
+
+std::string flagText(bool on) {
+  return on ? "1" : "0";
+}
+
 }  // namespace
 
-void LoadSettings(SettingsStore& store, CatalogSettings& settings) {
+void LoadSettings(SettingsStore& store, CatalogSettings& settings, ValueNames* read) {
   SettingsAccess access(store, SettingsKeyPath);
+  access.recordReadsInto(read);
   const CatalogSettings defaults;
   for (const TextField& field : kTextFields) {
-    settings.*field.member = access.readText(kHtmlSection, field.name, defaults.*field.member);
+    std::string text = access.readText(kHtmlSection, field.name, defaults.*field.member);
+    settings.*field.member = field.neverEmpty && text.empty() ? defaults.*field.member : text;
   }
-  settings.SingleMultiPage =
-      access.readInteger(kHtmlSection, "SingleMultiPage", defaults.SingleMultiPage);
+  settings.SingleMultiPage = selectedPageModeItem(
+      access.readInteger(kHtmlSection, "SingleMultiPage", defaults.SingleMultiPage));
   for (const FlagField& field : kFlagFields) {
     settings.*field.member = access.readFlag(kHtmlSection, field.name, defaults.*field.member);
   }
 }
 
-void SaveSettings(SettingsStore& store, const CatalogSettings& settings) {
+void SaveSettings(SettingsStore& store, const CatalogSettings& settings,
+                  const SectionLoad& loaded) {
   SettingsAccess access(store, SettingsKeyPath);
+  const auto write = [&](const char* name, const std::string& text, const std::string& byDefault) {
+    if (loaded.mayWrite(name, text, byDefault)) access.writeText(kHtmlSection, name, text);
+  };
+  const CatalogSettings defaults;
   for (const TextField& field : kTextFields) {
-    access.writeText(kHtmlSection, field.name, settings.*field.member);
+    write(field.name, settings.*field.member, defaults.*field.member);
   }
-  access.writeInteger(kHtmlSection, "SingleMultiPage", settings.SingleMultiPage);
+  write("SingleMultiPage", std::to_string(selectedPageModeItem(settings.SingleMultiPage)),
+        std::to_string(defaults.SingleMultiPage));
   for (const FlagField& field : kFlagFields) {
-    access.writeFlag(kHtmlSection, field.name, settings.*field.member);
+    write(field.name, flagText(settings.*field.member), flagText(defaults.*field.member));
   }
   access.close();
 }

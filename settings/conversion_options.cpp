@@ -11,6 +11,18 @@ namespace {
 constexpr std::int32_t kLargestBox = 200;
 constexpr std::int32_t kSmallestBox = 32;
 
+// The defaults of a first start, for loading and for telling a default apart when saving.
+constexpr std::string_view kDefaultBox = "200";
+constexpr std::string_view kDefaultPreamble = "_";
+constexpr std::string_view kDefaultDrive = "/";  // the root of the only drive there is
+constexpr std::int32_t kDefaultIgnore = 200;
+constexpr bool kDefaultAutoDir = true;
+constexpr bool kDefaultWarning = false;
+
+std::string flagText(bool on) {
+  return on ? "1" : "0";
+}
+
 struct RangeMessages {
   const char* tooLarge;
   const char* tooSmall;
@@ -32,16 +44,17 @@ void checkBoxRange(OptionControls& controls, SizeField field, const RangeMessage
 
 }  // namespace
 
-void LoadOptions(SettingsStore& store, OptionControls& controls, ProgramWideOptions& values) {
+void LoadOptions(SettingsStore& store, OptionControls& controls, ProgramWideOptions& values,
+                 ValueNames* read) {
   SettingsAccess access(store, SettingsKeyPath);
+  access.recordReadsInto(read);
   const auto section = kMainSection;
-  controls.setSizeText(SizeField::kX, access.readText(section, "ThumbX", "200"));
-  controls.setSizeText(SizeField::kY, access.readText(section, "ThumbY", "200"));
-  controls.setPreamble(access.readText(section, "Preamble", "_"));
+  controls.setSizeText(SizeField::kX, access.readText(section, "ThumbX", kDefaultBox));
+  controls.setSizeText(SizeField::kY, access.readText(section, "ThumbY", kDefaultBox));
+  controls.setPreamble(access.readText(section, "Preamble", kDefaultPreamble));
   controls.setPostamble(access.readText(section, "Postamble", ""));
 
-  // "/" stands for the root of the only drive there is.
-  const std::string drive = access.readText(section, "Drive", "/");
+  const std::string drive = access.readText(section, "Drive", kDefaultDrive);
   const std::string directory = access.readText(section, "Directory", homeFolder());
   if (!controls.showOriginalFolder(std::string_view(drive).substr(0, 1), directory)) {
     controls.showMessage(MessageKind::kWarning, MessageButton::kOk,
@@ -49,31 +62,34 @@ void LoadOptions(SettingsStore& store, OptionControls& controls, ProgramWideOpti
   }
   controls.setThumbnailFolderToOriginal();
 
-  values.IgnoreX = access.readInteger(section, "IgnoreX", 200);
-  values.IgnoreY = access.readInteger(section, "IgnoreY", 200);
-  values.AutoDir = access.readFlag(section, "AutoDir", true);
-  values.Warning = access.readFlag(section, "Warning", false);
+  values.IgnoreX = access.readInteger(section, "IgnoreX", kDefaultIgnore);
+  values.IgnoreY = access.readInteger(section, "IgnoreY", kDefaultIgnore);
+  values.AutoDir = access.readFlag(section, "AutoDir", kDefaultAutoDir);
+  values.Warning = access.readFlag(section, "Warning", kDefaultWarning);
   WriteOptions(controls, values);
   controls.repaint();
 }
 
 void SaveOptions(SettingsStore& store, const OptionControls& controls,
-                 const ProgramWideOptions& values) {
+                 const ProgramWideOptions& values, const SectionLoad& loaded) {
   const std::int32_t thumbX = parseWholeNumber(controls.sizeText(SizeField::kX));
   const std::int32_t thumbY = parseWholeNumber(controls.sizeText(SizeField::kY));
 
   SettingsAccess access(store, SettingsKeyPath);
-  const auto section = kMainSection;
-  access.writeText(section, "Preamble", controls.preamble());
-  access.writeText(section, "Postamble", controls.postamble());
-  access.writeText(section, "Drive", std::string_view(controls.drive()).substr(0, 1));
-  access.writeText(section, "Directory", controls.originalFolder());
-  access.writeInteger(section, "ThumbX", thumbX);
-  access.writeInteger(section, "ThumbY", thumbY);
-  access.writeFlag(section, "AutoDir", values.AutoDir);
-  access.writeFlag(section, "Warning", values.Warning);
-  access.writeInteger(section, "IgnoreX", values.IgnoreX);
-  access.writeInteger(section, "IgnoreY", values.IgnoreY);
+  const auto write = [&](std::string_view name, std::string_view text, std::string_view byDefault) {
+    if (loaded.mayWrite(name, text, byDefault)) access.writeText(kMainSection, name, text);
+  };
+  const std::string defaultIgnore = std::to_string(kDefaultIgnore);
+  write("Preamble", controls.preamble(), kDefaultPreamble);
+  write("Postamble", controls.postamble(), "");
+  write("Drive", std::string_view(controls.drive()).substr(0, 1), kDefaultDrive);
+  write("Directory", controls.originalFolder(), homeFolder());
+  write("ThumbX", std::to_string(thumbX), kDefaultBox);
+  write("ThumbY", std::to_string(thumbY), kDefaultBox);
+  write("AutoDir", flagText(values.AutoDir), flagText(kDefaultAutoDir));
+  write("Warning", flagText(values.Warning), flagText(kDefaultWarning));
+  write("IgnoreX", std::to_string(values.IgnoreX), defaultIgnore);
+  write("IgnoreY", std::to_string(values.IgnoreY), defaultIgnore);
   access.close();
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "settings/option_controls.h"
+#include "settings/settings_access.h"
 #include "settings/settings_store.h"
 
 namespace vok {
@@ -10,13 +11,16 @@ namespace vok {
 // check of the thumbnail box fields.
 
 // Reads every option into the controls and `values`, then WriteOptions(). A value of the wrong
-// type throws SettingsValueTypeError; the options read before it stay applied.
-void LoadOptions(SettingsStore& store, OptionControls& controls, ProgramWideOptions& values);
+// type throws SettingsValueTypeError; the options read before it stay applied. The names of the
+// values read go to `read` when given.
+void LoadOptions(SettingsStore& store, OptionControls& controls, ProgramWideOptions& values,
+                 ValueNames* read = nullptr);
 
 // Writes the options. When a box field is not a whole number it throws NotWholeNumberError and
-// writes nothing.
+// writes nothing. After a load that stopped early (`loaded`), a value it did not read is written
+// only when it is not the default.
 void SaveOptions(SettingsStore& store, const OptionControls& controls,
-                 const ProgramWideOptions& values);
+                 const ProgramWideOptions& values, const SectionLoad& loaded = {});
 
 // Shows the program-wide values in the Option menu: "Ignore Size X=200", ticks of the switches.
 void WriteOptions(OptionControls& controls, const ProgramWideOptions& values);

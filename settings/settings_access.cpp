@@ -23,12 +23,17 @@ std::string SettingsAccess::readText(std::string_view section, std::string_view 
   auto path = key_;
   path.emplace_back(section);
   const StoreKey* key = snapshot_.find(path);
-  if (key == nullptr) return std::string(fallback);
+  const auto absent = [&] {
+    if (readLog_ != nullptr) readLog_->emplace(name);
+    return std::string(fallback);
+  };
+  if (key == nullptr) return absent();
   const auto it = key->values.find(name);
-  if (it == key->values.end()) return std::string(fallback);
+  if (it == key->values.end()) return absent();
   if (it->second.type != StoredValue::Type::kText) {
     throw SettingsValueTypeError("Invalid data type for '" + std::string(name) + "'");
   }
+  if (readLog_ != nullptr) readLog_->emplace(name);
   return it->second.text;
 }
 

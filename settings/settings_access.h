@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <set>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -8,6 +9,21 @@
 #include "settings/settings_store.h"
 
 namespace vok {
+
+using ValueNames = std::set<std::string, NameLess>;
+
+// Which values of one section a load took from the store. A load stopped by a value of the wrong
+// type leaves the values it did not reach at their defaults, and a save must not write those
+// defaults over what is stored.
+struct SectionLoad {
+  bool complete = true;
+  ValueNames read;  // the values read, whether present or not
+
+  // Whether a save may write `text` as the value `name`, whose default text is `byDefault`.
+  bool mayWrite(std::string_view name, std::string_view text, std::string_view byDefault) const {
+    return complete || text != byDefault || read.contains(name);
+  }
+};
 
 // Reads and writes the values of the sections (subkeys) below one key, with the program's
 // encodings: every value is text; integers in decimal, flags as "0" and "1". One accessor serves
@@ -31,6 +47,8 @@ class SettingsAccess {
   // An integer that is yes when it is not 0.
   bool readFlag(std::string_view section, std::string_view name, bool fallback) const;
   bool sectionExists(std::string_view section) const;
+  // Adds the name of every value read from now on to `names`.
+  void recordReadsInto(ValueNames* names) { readLog_ = names; }
 
   // Writing creates the section when it is missing.
   void writeText(std::string_view section, std::string_view name, std::string_view text);
@@ -45,6 +63,7 @@ class SettingsAccess {
   std::vector<std::string> key_;
   StoreKey snapshot_;
   std::vector<StoreChange> writes_;
+  ValueNames* readLog_ = nullptr;
 };
 
 }  // namespace vok

@@ -10,6 +10,13 @@ class SettingsStoreError : public Error {
   using Error::Error;
 };
 
+// The store file exists but its permissions do not let this user read it. Unlike a damaged file it
+// is left where it is, and nothing is saved over it.
+class SettingsUnreadableError : public Error {
+ public:
+  using Error::Error;
+};
+
 // A stored value exists but is not text, so it cannot be read as a setting.
 class SettingsValueTypeError : public Error {
  public:

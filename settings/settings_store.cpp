@@ -27,6 +27,7 @@ struct ReadOutcome {
   bool exists = false;
   std::optional<StoreKey> tree;
   std::string problem;  // when the file exists but gives no tree
+  bool denied = false;  // the problem is the file's permissions, not its content
 };
 
 ReadOutcome readStoreFile(const std::string& path) {
@@ -38,6 +39,7 @@ ReadOutcome readStoreFile(const std::string& path) {
   }
   outcome.exists = true;
   if (fd < 0) {
+    outcome.denied = errno == EACCES || errno == EPERM;
     outcome.problem = fmt::format("cannot be read ({})", std::strerror(errno));
     return outcome;
   }
@@ -85,6 +87,20 @@ std::string folderOf(const std::string& path) {
   return parent.empty() ? std::string(".") : parent.string();
 }
 
+// A store kept as a symbolic link (into a folder of dotfiles, say) stays one: saves replace the
+// file it points to. Only the last component matters, since a rename replaces just that entry.
+std::string followLinks(std::string path) {
+  for (int hops = 0; hops < 40; ++hops) {
+    std::error_code error;
+    if (!std::filesystem::is_symlink(path, error)) break;
+    const std::filesystem::path target = std::filesystem::read_symlink(path, error);
+    if (error) break;
+    path = target.is_absolute() ? target.string()
+                                : (std::filesystem::path(folderOf(path)) / target).string();
+  }
+  return path;
+}
+
 }  // namespace
 
 SettingsStore::SettingsStore(std::string filePath, ProblemReporter reporter)
@@ -101,11 +117,18 @@ void SettingsStore::reportOnStandardError(const std::string& message) {
 // Reads the store; a damaged file is moved aside (under the lock, so that two copies do not both
 // move it) and gives an empty store. Without a tree when the file could not be moved aside.
 std::optional<StoreKey> SettingsStore::readOrSetAside(bool locked) const {
-  ReadOutcome outcome = readStoreFile(filePath_);
+  const std::string file = followLinks(filePath_);
+  ReadOutcome outcome = readStoreFile(file);
   if (outcome.tree) return std::move(outcome.tree);
+  if (outcome.denied) {
+    throw SettingsUnreadableError(
+        fmt::format("The settings file {} {}; fix its permissions. It was left as it is and "
+                    "nothing is saved over it.",
+                    filePath_, outcome.problem));
+  }
   if (!locked) {
     try {
-      FileLock lock(filePath_ + ".lock");
+      FileLock lock(file + ".lock");
       return readOrSetAside(true);
     } catch (const SettingsStoreError& error) {
       reporter_(
@@ -115,8 +138,8 @@ std::optional<StoreKey> SettingsStore::readOrSetAside(bool locked) const {
       return std::nullopt;
     }
   }
-  const std::string aside = asideName(filePath_);
-  if (::rename(filePath_.c_str(), aside.c_str()) != 0) {
+  const std::string aside = asideName(file);
+  if (::rename(file.c_str(), aside.c_str()) != 0) {
     reporter_(fmt::format(
         "The settings file {} {}, and it could not be moved aside ({}). The settings start "
         "from their defaults and will not be saved.",
@@ -135,13 +158,14 @@ StoreKey SettingsStore::read() const {
 }
 
 void SettingsStore::apply(const std::vector<StoreChange>& changes) {
+  const std::string file = followLinks(filePath_);
   std::error_code error;
-  std::filesystem::create_directories(folderOf(filePath_), error);
+  std::filesystem::create_directories(folderOf(file), error);
   if (error) {
     throw SettingsStoreError(
-        fmt::format("Cannot save the settings: {}: {}", folderOf(filePath_), error.message()));
+        fmt::format("Cannot save the settings: {}: {}", folderOf(file), error.message()));
   }
-  FileLock lock(filePath_ + ".lock");
+  FileLock lock(file + ".lock");
   auto current = readOrSetAside(true);
   if (!current) {
     // Never write over a file that could not be kept aside: it may be all the user has.
@@ -154,7 +178,7 @@ void SettingsStore::apply(const std::vector<StoreChange>& changes) {
 
   const std::string text = formatStoreText(updated);
   try {
-    writeFileAtomically(filePath_,
+    writeFileAtomically(file,
                         std::span(reinterpret_cast<const unsigned char*>(text.data()), text.size()),
                         Durability::kFlushed);
   } catch (const FileWriteError& failure) {

@@ -20,7 +20,10 @@ namespace vok {
 // previous file in place.
 //
 // A file that cannot be read or parsed is reported through the problem reporter (naming the file
-// and the line), moved aside as "<file>.damaged-<timestamp>", and the store starts empty.
+// and the line), moved aside as "<file>.damaged-<timestamp>", and the store starts empty. A file
+// whose permissions keep it from being read is not damaged: every read and save throws
+// SettingsUnreadableError and the file stays as it is. A store file that is a symbolic link stays
+// one; saves keep the file's permission bits.
 class SettingsStore {
  public:
   using ProblemReporter = std::function<void(const std::string& message)>;
@@ -33,7 +36,8 @@ class SettingsStore {
 
   const std::string& filePath() const { return filePath_; }
 
-  // The whole store as it is on disk now.
+  // The whole store as it is on disk now. Throws SettingsUnreadableError (as does every other
+  // operation) when the file's permissions do not let it be read.
   StoreKey read() const;
   // Merges the changes into the store under the lock. Throws SettingsStoreError when the store
   // cannot be written; the file then stays as it was.

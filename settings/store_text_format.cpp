@@ -234,6 +234,8 @@ StoreKey parseStoreText(std::string_view text) {
   StoreKey root;
   StoreKey* section = nullptr;
   std::size_t number = 0;
+  // Editors on some systems start a UTF-8 file with a byte-order mark.
+  if (text.starts_with("\xEF\xBB\xBF")) text.remove_prefix(3);
   for (std::size_t start = 0; start < text.size();) {
     std::size_t end = text.find('\n', start);
     if (end == std::string_view::npos) end = text.size();

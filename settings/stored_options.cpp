@@ -5,6 +5,7 @@
 #include "settings/key_path.h"
 #include "settings/options_record.h"
 #include "settings/regutl.h"
+#include "settings/settings_errors.h"
 #include "settings/store_location.h"
 
 namespace vok {
@@ -15,36 +16,49 @@ StoredOptions loadStoredOptions() {
 }
 
 StoredOptions loadStoredOptions(SettingsStore& store) {
+  StoredOptions stored;
   // Only reads: a store without the settings key holds nothing but defaults.
   if (!SettingsKeyExists(store, SettingsKeyPath)) {
-    StoredOptions defaults;
-    defaults.options.Directory = homeFolder();
-    return defaults;
+    stored.options.Directory = homeFolder();
+    return stored;
   }
+  const auto loadSection = [&](SectionLoad& load, const auto& step) {
+    try {
+      step(&load.read);
+    } catch (const SettingsValueTypeError& error) {
+      load.complete = false;
+      stored.problems.emplace_back(error.what());
+    }
+  };
   ThumbnailOptionsRecord record;
-  ProgramWideOptions values;
-  LoadOptions(store, record, values);
-  StoredOptions stored{record.options(), {}};
+  // What a stopped load does not reach keeps the defaults of a first start.
+  ProgramWideOptions values{record.options().IgnoreX, record.options().IgnoreY,
+                            record.options().AutoDir, record.options().Warning};
+  loadSection(stored.optionsLoad,
+              [&](ValueNames* read) { LoadOptions(store, record, values, read); });
+  stored.options = record.options();
   stored.options.IgnoreX = values.IgnoreX;
   stored.options.IgnoreY = values.IgnoreY;
   stored.options.AutoDir = values.AutoDir;
   stored.options.Warning = values.Warning;
-  LoadSettings(store, stored.catalog);
+  loadSection(stored.catalogLoad,
+              [&](ValueNames* read) { LoadSettings(store, stored.catalog, read); });
   return stored;
 }
 
-void saveUsedOptions(const ThumbnailOptions& used, const CatalogSettings& catalog) {
+void saveUsedOptions(const StoredOptions& used) {
   SettingsStore store = SettingsStore::atDefaultLocation();
-  saveUsedOptions(store, used, catalog);
+  saveUsedOptions(store, used);
 }
 
-void saveUsedOptions(SettingsStore& store, const ThumbnailOptions& used,
-                     const CatalogSettings& catalog) {
+void saveUsedOptions(SettingsStore& store, const StoredOptions& used) {
   if (!SettingsKeyExists(store, SettingsKeyPath)) CreateSettingsKey(store, SettingsKeyPath);
-  SaveSettings(store, catalog);
-  const ThumbnailOptionsRecord record(used);
-  const ProgramWideOptions values{used.IgnoreX, used.IgnoreY, used.AutoDir, used.Warning};
-  SaveOptions(store, record, values);
+  SaveSettings(store, used.catalog, used.catalogLoad);
+  const ThumbnailOptions& options = used.options;
+  const ThumbnailOptionsRecord record(options);
+  const ProgramWideOptions values{options.IgnoreX, options.IgnoreY, options.AutoDir,
+                                  options.Warning};
+  SaveOptions(store, record, values, used.optionsLoad);
 }
 
 }  // namespace vok

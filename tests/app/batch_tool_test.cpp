@@ -227,6 +227,53 @@ TEST_F(BatchFixture, SaveStoresTheValuesUsedForTheNextRun) {
   EXPECT_EQ(test::readText(scratch.file("settings")), store);
 }
 
+TEST_F(BatchFixture, ValueOfWrongTypeKeepsTheOtherSectionAndSaveKeepsWhatItCouldNotRead) {
+  addPicture("a.jpg", 300, 300);
+  const std::string store =
+      "[\\software\\Tessaly_Vok\\formMain]\nPreamble = dword:00000001\nIgnoreX = \"99\"\n"
+      "[\\software\\Tessaly_Vok\\formHTML]\nTitle = \"Mine\"\n";
+  test::writeText(scratch.file("settings"), store);
+  const Outcome outcome =
+      runTool("--save --html " + folder() + " " + folder() + " 120 90 _ NULL", scratch);
+  EXPECT_EQ(linesOf(outcome.err), Lines{"error: Invalid data type for 'Preamble'"});
+  EXPECT_NE(test::readText(photos.file("index.html")).find("<TITLE>Mine</TITLE>"),
+            std::string::npos);
+  const std::string saved = test::readText(scratch.file("settings"));
+  for (const char* kept : {"Preamble = dword:00000001", "IgnoreX = \"99\"", "Title = \"Mine\""}) {
+    EXPECT_NE(saved.find(kept), std::string::npos) << kept << " in\n" << saved;
+  }
+}
+
+// Column and Row come from the store unchecked: a count below 1 stops only a run that uses it.
+TEST_F(BatchFixture, StoredCountBelowOneStopsOnlyTheRunsThatUseIt) {
+  addPicture("a.jpg", 300, 300);
+  const struct {
+    const char* stored;
+    const char* options;
+    int status;
+  } cases[] = {{"Row = \"0\"", "--html", 0},
+               {"Row = \"0\"", "--html --multi-page", 3},
+               {"Column = \"-1\"", "", 0},
+               {"Column = \"-1\"", "--html", 3},
+               {"Row = \"x\"", "", 3}};
+  for (const auto& c : cases) {
+    test::writeText(scratch.file("settings"),
+                    std::string("[\\software\\Tessaly_Vok\\formHTML]\n") + c.stored + "\n");
+    fs::remove(photos.file("_a.jpg"));
+    const Outcome outcome = runTool(
+        std::string(c.options) + " " + folder() + " " + folder() + " 120 90 _ NULL", scratch);
+    const std::string label = std::string(c.stored) + " " + c.options;
+    EXPECT_EQ(outcome.status, c.status) << label << "\n" << outcome.err;
+    EXPECT_EQ(fs::exists(photos.file("_a.jpg")), c.status == 0) << label;
+    if (c.status != 0) {
+      const std::string text = std::string(c.stored).substr(std::string(c.stored).find('"'));
+      EXPECT_EQ(linesOf(outcome.err), Lines{"error: '" + text.substr(1, text.size() - 2) +
+                                            "' is not a valid integer value."})
+          << label;
+    }
+  }
+}
+
 // Every HREF and SRC of a page, as written (the names here need no decoding).
 std::set<std::string> linksOf(const std::string& page) {
   std::set<std::string> links;

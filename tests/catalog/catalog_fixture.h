@@ -75,7 +75,7 @@ inline void runCatalog(const CatalogSettings& settings, int count, const std::st
                        RunLog& log, const std::vector<int>& failing = {}) {
   FixedCatalogSettings source(settings);
   CatalogLayout layout(source, log, fixedEnvironment());
-  layout.start(count, readCatalogRunSettings(settings), folder);
+  layout.start(count, readCatalogRunSettings(settings, true), folder);
   for (int i = 1; i <= count; ++i) {
     layout.beforeFile();
     if (std::find(failing.begin(), failing.end(), i) == failing.end()) {

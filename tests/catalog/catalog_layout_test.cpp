@@ -177,21 +177,39 @@ TEST(CatalogLayout, FilesWithoutCellKeepTheirPlaceAndRows) {
             (std::vector<std::string>{"<TR>" + gap + gap + "</TR>", "</TABLE>"}));
 }
 
-TEST(CatalogLayout, ColumnAndRowMustBeWholeNumbersOfAtLeastOne) {
-  CatalogSettings settings;
-  settings.Column = "four";
-  EXPECT_THROW(readCatalogRunSettings(settings), NotWholeNumberError);
-  settings.Column = "$10";
-  EXPECT_EQ(readCatalogRunSettings(settings).column, 16);
-  for (const char* bad : {"0", "-3"}) {
-    settings.Row = bad;
+// A text that is not a number stops every run; a count below 1 only a run that uses it.
+TEST(CatalogLayout, ColumnAndRowMustBeWholeNumbersOfAtLeastOneWhereUsed) {
+  const struct {
+    const char* column;
+    const char* row;
+    int mode;
+    bool writesCatalog;
+    const char* refused;  // the text in the message, or none
+  } cases[] = {
+      {"four", "5", 0, false, "four"}, {"4", " 5x", 1, true, " 5x"}, {"$10", "5", 0, true, nullptr},
+      {"0", "5", 0, false, nullptr},   {"0", "5", 0, true, "0"},     {"4", "-3", 0, true, nullptr},
+      {"4", "-3", 1, false, nullptr},  {"4", "-3", 2, true, "-3"},   {"4", "$0", 1, true, "$0"},
+  };
+  for (const auto& c : cases) {
+    CatalogSettings settings;
+    settings.Column = c.column;
+    settings.Row = c.row;
+    settings.SingleMultiPage = c.mode;
+    const std::string label = std::string(c.column) + " x " + c.row;
     try {
-      readCatalogRunSettings(settings);
-      ADD_FAILURE() << "no error for Row " << bad;
-    } catch (const Error& error) {
+      const CatalogRunSettings run = readCatalogRunSettings(settings, c.writesCatalog);
+      EXPECT_EQ(c.refused, nullptr) << label;
+      if (c.writesCatalog) {
+        FixedCatalogSettings source(settings);
+        RunLog log;
+        CatalogLayout layout(source, log, test::fixedEnvironment());
+        layout.start(3, run, "/o");
+        EXPECT_EQ(layout.pageCount(), 1) << label;
+      }
+    } catch (const NotWholeNumberError& error) {
+      ASSERT_NE(c.refused, nullptr) << label << ": " << error.what();
       EXPECT_EQ(std::string(error.what()),
-                std::string("Row must be a whole number of 1 or more, not ") +
-                    (bad[0] == '0' ? "0" : "-3"));
+                "'" + std::string(c.refused) + "' is not a valid integer value");
     }
   }
 }

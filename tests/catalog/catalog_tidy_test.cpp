@@ -52,7 +52,7 @@ TEST(CatalogTidy, EveryPageIsValidAndEveryLinkReachesItsFile) {
   FixedCatalogSettings source(settings);
   RunLog log;
   CatalogLayout layout(source, log);
-  layout.start(static_cast<int>(names.size()), readCatalogRunSettings(settings), original);
+  layout.start(static_cast<int>(names.size()), readCatalogRunSettings(settings, true), original);
   for (const auto& name : names) {
     layout.beforeFile();
     if (name != "gone.jpg") {

@@ -35,7 +35,7 @@ TEST(CatalogSettingsLoad, NumbersAndSwitchesFollowTheWholeNumberRule) {
             "DateAndTime = \"\"\nColumn = \"abc\"\nRow = \"150\"\n");
   CatalogSettings settings;
   LoadSettings(s.store, settings);
-  EXPECT_EQ(settings.SingleMultiPage, 2);
+  EXPECT_EQ(settings.SingleMultiPage, 1);
   EXPECT_FALSE(settings.NameInfo);
   EXPECT_TRUE(settings.FileSizeInfo);  // not a number: the default
   EXPECT_FALSE(settings.PictureSizeInfo);
@@ -59,6 +59,36 @@ TEST(CatalogSettingsLoad, WrongTypeStopsInTheStoredOrder) {
   EXPECT_EQ(settings.Column, "7");
   EXPECT_EQ(settings.Row, "1");            // the dialog's own value
   EXPECT_EQ(settings.IndexName, "index");  // not reached
+}
+
+// The page mode is the item its radio group selects, and a save stores that item.
+TEST(CatalogSettingsLoad, PageModeIsTheSelectedItem) {
+  const struct {
+    const char* stored;
+    int item;
+  } cases[] = {{"2", 1}, {"$7FFFFFFF", 1}, {"1", 1}, {"0", 0}, {"one", 0}, {"-1", -1}, {"-3", -1}};
+  for (const auto& c : cases) {
+    test::StoreInTempDir s;
+    storeHtml(s, std::string("SingleMultiPage = \"") + c.stored + "\"\n");
+    CatalogSettings settings;
+    LoadSettings(s.store, settings);
+    EXPECT_EQ(settings.SingleMultiPage, c.item) << c.stored;
+    SaveSettings(s.store, settings);
+    EXPECT_EQ(s.store.value("\\software\\Tessaly_Vok\\formHTML", "SingleMultiPage"),
+              StoredValue::ofText(std::to_string(c.item)))
+        << c.stored;
+  }
+}
+
+TEST(CatalogSettingsLoad, EmptyPageNameOrExtensionGivesTheDefault) {
+  test::StoreInTempDir s;
+  storeHtml(s, "IndexName = \"\"\nIndexExt = \"\"\nComment = \"\"\n");
+  CatalogSettings settings = test::FakeHtmlForm().shown;
+  settings.Comment = "designed";
+  LoadSettings(s.store, settings);
+  EXPECT_EQ(settings.IndexName, "index");
+  EXPECT_EQ(settings.IndexExt, "html");
+  EXPECT_EQ(settings.Comment, "");  // other texts stay as stored
 }
 
 TEST(CatalogSettingsSave, EverythingRoundTrips) {

@@ -2,8 +2,6 @@
 
 #include <gtest/gtest.h>
 #include <sys/stat.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
 #include <filesystem>
 
@@ -15,6 +13,7 @@
 #include "settings/store_text_format.h"
 #include "support/file_size_limit.h"
 #include "support/files.h"
+#include "unprivileged.h"
 
 namespace vok {
 namespace {
@@ -161,30 +160,6 @@ TEST(SettingsStore, UnreadableFileIsKeptAside) {
   EXPECT_TRUE(s.store.value("\\software\\Tessaly_Vok\\formMain", "Left"));
 }
 
-// Runs `check` as an unprivileged user: as root, in a child that gives up root, since root may
-// rename inside a read-only folder. Gives whether `check` returned true.
-template <typename Check>
-bool runUnprivileged(const std::filesystem::path& dir, Check check) {
-  if (::geteuid() != 0) return check();
-  constexpr uid_t kNobody = 65534;
-  std::filesystem::permissions(dir, std::filesystem::perms::all);
-  for (const auto& entry : std::filesystem::recursive_directory_iterator(dir)) {
-    if (::chown(entry.path().c_str(), kNobody, kNobody) != 0) return false;
-  }
-  const pid_t pid = ::fork();
-  if (pid == 0) {
-    bool passed = false;
-    try {
-      passed = ::setgid(kNobody) == 0 && ::setuid(kNobody) == 0 && check();
-    } catch (...) {
-    }
-    ::_exit(passed ? 0 : 1);
-  }
-  int status = 0;
-  ::waitpid(pid, &status, 0);
-  return WIFEXITED(status) && WEXITSTATUS(status) == 0;
-}
-
 TEST(SettingsStore, NeverWritesOverADamagedFileItCannotKeepAside) {
   test::TempDir dir;
   const std::string folder = dir.file("locked");
@@ -193,7 +168,7 @@ TEST(SettingsStore, NeverWritesOverADamagedFileItCannotKeepAside) {
   writeText(path, "damaged\n");  // and no lock file can be made beside it
   std::filesystem::permissions(
       folder, std::filesystem::perms::owner_read | std::filesystem::perms::owner_exec);
-  EXPECT_TRUE(runUnprivileged(dir.path(), [&] {
+  EXPECT_TRUE(test::runUnprivileged(dir.path(), [&] {
     std::vector<std::string> problems;
     SettingsStore store(path, [&](const std::string& m) { problems.push_back(m); });
     if (store.keyExists("\\software")) return false;  // reads give defaults
@@ -206,6 +181,63 @@ TEST(SettingsStore, NeverWritesOverADamagedFileItCannotKeepAside) {
   }));
   std::filesystem::permissions(folder, std::filesystem::perms::owner_all);
   EXPECT_EQ(readText(path), "damaged\n");
+}
+
+TEST(SettingsStore, HandWrittenByteOrderMarkAndCommentsAreAccepted) {
+  test::StoreInTempDir s;
+  writeText(s.path(),
+            "\xEF\xBB\xBF; kept by hand\n# with notes\n[\\software\\Tessaly_Vok\\formMain]\n"
+            "  ; before a value\n\tPreamble = \"p\"\n");
+  EXPECT_EQ(s.store.value("\\software\\Tessaly_Vok\\formMain", "Preamble"),
+            StoredValue::ofText("p"));
+  EXPECT_TRUE(s.problems.empty()) << s.problems[0];
+}
+
+TEST(SettingsStore, SaveThroughASymbolicLinkKeepsTheLinkAndThePermissions) {
+  test::TempDir dir;
+  std::filesystem::create_directory(dir.file("dotfiles"));
+  const std::string target = dir.file("dotfiles/vok");
+  writeText(target, "[\\software\\Tessaly_Vok]\n");
+  ::chmod(target.c_str(), 0600);
+  std::filesystem::create_symlink("dotfiles/vok", dir.file("settings"));
+
+  SettingsStore store(dir.file("settings"));
+  store.setValue("\\software\\Tessaly_Vok\\formMain", "Left", StoredValue::ofText("7"));
+  ASSERT_TRUE(std::filesystem::is_symlink(dir.file("settings")));
+  EXPECT_EQ(std::filesystem::read_symlink(dir.file("settings")), "dotfiles/vok");
+  EXPECT_NE(readText(target).find("Left = \"7\""), std::string::npos);
+  struct stat info {};
+  ASSERT_EQ(::stat(target.c_str(), &info), 0);
+  EXPECT_EQ(info.st_mode & 0777, 0600u);
+}
+
+TEST(SettingsStore, FileItMayNotReadIsAnErrorAndStaysAsItIs) {
+  test::TempDir dir;
+  const std::string path = dir.file("settings");
+  const std::string kept = "[\\software\\Tessaly_Vok\\formMain]\nLeft = \"3\"\n";
+  writeText(path, kept);
+  ::chmod(path.c_str(), 0200);
+  EXPECT_TRUE(test::runUnprivileged(dir.path(), [&] {
+    std::vector<std::string> problems;
+    SettingsStore store(path, [&](const std::string& m) { problems.push_back(m); });
+    const auto refused = [&](auto operation) {
+      try {
+        operation();
+      } catch (const SettingsUnreadableError& error) {
+        return std::string(error.what()).find("Permission denied") != std::string::npos;
+      }
+      return false;
+    };
+    return refused([&] { store.keyExists("\\software"); }) &&
+           refused([&] { store.createKey("\\software\\Tessaly_Vok\\formHTML"); }) &&
+           problems.empty();
+  }));
+  ::chmod(path.c_str(), 0600);
+  EXPECT_EQ(readText(path), kept);
+  for (const auto& entry : std::filesystem::directory_iterator(dir.path())) {
+    const auto name = entry.path().filename().string();
+    EXPECT_TRUE(name == "settings" || name == "settings.lock") << "left behind: " << name;
+  }
 }
 
 // A disk that fills up at any byte of a save leaves the previous store as it was.

@@ -9,6 +9,7 @@
 #include "scoped_env.h"
 #include "settings/key_path.h"
 #include "settings/regutl.h"
+#include "support/files.h"
 
 namespace vok {
 namespace {
@@ -32,7 +33,7 @@ TEST(StoredOptions, FirstLoadGivesDefaultsAndWritesNothing) {
 TEST(StoredOptions, UsedValuesComeBackAtTheNextLoad) {
   test::StoreInTempDir s;
   StoredOptions stored = loadStoredOptions(s.store);
-  ThumbnailOptions used = stored.options;
+  ThumbnailOptions& used = stored.options;
   used.ThumbX = "0120";
   used.ThumbY = "90";
   used.Preamble = "";
@@ -40,7 +41,7 @@ TEST(StoredOptions, UsedValuesComeBackAtTheNextLoad) {
   used.Directory = "/pic";
   used.Warning = true;
   stored.catalog.HEADBlock = "a\r\nb\r\nc";
-  saveUsedOptions(s.store, used, stored.catalog);
+  saveUsedOptions(s.store, stored);
 
   const StoredOptions again = loadStoredOptions(s.store);
   EXPECT_EQ(again.options.ThumbX, "120");
@@ -56,15 +57,43 @@ TEST(StoredOptions, UsedValuesComeBackAtTheNextLoad) {
 
 TEST(StoredOptions, SaveCreatesTheKeyButABadSizeStoresNoOptions) {
   test::StoreInTempDir s;
-  ThumbnailOptions used;
-  saveUsedOptions(s.store, used, {});
+  StoredOptions used;
+  saveUsedOptions(s.store, used);
   EXPECT_TRUE(SettingsKeyExists(s.store, subkeyPath(SettingsKeyPath, kMainSection)));
 
   EraseSettingsKey(s.store, SettingsKeyPath);
-  used.ThumbX = "abc";
-  EXPECT_THROW(saveUsedOptions(s.store, used, {}), NotWholeNumberError);
+  used.options.ThumbX = "abc";
+  EXPECT_THROW(saveUsedOptions(s.store, used), NotWholeNumberError);
   EXPECT_FALSE(SettingsKeyExists(s.store, subkeyPath(SettingsKeyPath, kMainSection)));
   EXPECT_TRUE(SettingsKeyExists(s.store, subkeyPath(SettingsKeyPath, kHtmlSection)));
+}
+
+// A value edited by hand into something that is not text.
+TEST(StoredOptions, ValueOfWrongTypeLosesNeitherTheOtherSectionNorTheValuesAfterIt) {
+  test::StoreInTempDir s;
+  test::writeText(s.path(),
+                  "[\\software\\Tessaly_Vok\\formMain]\nThumbX = \"150\"\nPreamble = dword:1\n"
+                  "IgnoreX = \"99\"\nWarning = \"1\"\n"
+                  "[\\software\\Tessaly_Vok\\formHTML]\nTitle = \"Mine\"\nRow = \"3\"\n");
+  StoredOptions stored = loadStoredOptions(s.store);
+  EXPECT_EQ(stored.problems, std::vector<std::string>{"Invalid data type for 'Preamble'"});
+  EXPECT_EQ(stored.options.ThumbX, "150");  // read before the failure
+  EXPECT_EQ(stored.options.IgnoreX, 200);   // not reached
+  EXPECT_EQ(stored.catalog.Title, "Mine");
+  EXPECT_EQ(stored.catalog.Row, "3");
+
+  stored.options.ThumbX = "120";  // what the run used
+  stored.options.Warning = true;  // changed by the run although not read
+  saveUsedOptions(s.store, stored);
+  const auto value = [&](const char* section, const char* name) {
+    return s.store.value(subkeyPath(SettingsKeyPath, section), name);
+  };
+  EXPECT_EQ(value("formMain", "ThumbX"), StoredValue::ofText("120"));
+  EXPECT_EQ(value("formMain", "Preamble"), StoredValue::ofDword(1));
+  EXPECT_EQ(value("formMain", "IgnoreX"), StoredValue::ofText("99"));
+  EXPECT_EQ(value("formMain", "Warning"), StoredValue::ofText("1"));
+  EXPECT_EQ(value("formHTML", "Title"), StoredValue::ofText("Mine"));
+  EXPECT_EQ(value("formHTML", "Row"), StoredValue::ofText("3"));
 }
 
 }  // namespace
