@@ -7,22 +7,6 @@
 #include "convert/jpeg_file_list.h"
 
 namespace vok {
-namespace {
-
-const char* prefixOf(MessageKind kind) {
-  switch (kind) {
-    case MessageKind::kWarning:
-      return "warning: ";
-    case MessageKind::kInformation:
-      return "information: ";
-    case MessageKind::kError:
-      return "error: ";
-  }
-  return "";
-}
-
-}  // namespace
-
 TerminalWindow::TerminalWindow(Fields fields, const RunLog& log, bool printLog)
     : fields_(std::move(fields)),
       log_(log),
@@ -64,7 +48,7 @@ void TerminalWindow::showMessage(MessageKind kind, MessageButton, std::string_vi
   // A box shows a carriage return as a line break.
   std::string message(text);
   std::replace(message.begin(), message.end(), '\r', '\n');
-  std::fprintf(stderr, "%s%s\n", prefixOf(kind), message.c_str());
+  std::fprintf(stderr, "%s%s\n", terminalPrefixOf(kind), message.c_str());
 }
 
 void TerminalWindow::setStatusText(std::string_view text) {

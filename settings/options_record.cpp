@@ -24,8 +24,8 @@ bool ThumbnailOptionsRecord::showOriginalFolder(std::string_view drive, const st
   return true;
 }
 
-void ThumbnailOptionsRecord::showMessage(MessageKind, MessageButton, std::string_view text) {
-  std::cerr << "vok: " << text << '\n';
+void ThumbnailOptionsRecord::showMessage(MessageKind kind, MessageButton, std::string_view text) {
+  std::cerr << terminalPrefixOf(kind) << text << '\n';
 }
 
 }  // namespace vok

@@ -14,6 +14,7 @@
 #include <fmt/format.h>
 
 #include "common/atomic_file.h"
+#include "common/message_box.h"
 #include "settings/file_lock.h"
 #include "settings/settings_errors.h"
 #include "settings/store_location.h"
@@ -111,7 +112,8 @@ SettingsStore SettingsStore::atDefaultLocation(ProblemReporter reporter) {
 }
 
 void SettingsStore::reportOnStandardError(const std::string& message) {
-  std::cerr << "vok: " << message << '\n';
+  // The store's own problems (a damaged file set aside) do not stop the program.
+  std::cerr << terminalPrefixOf(MessageKind::kWarning) << message << '\n';
 }
 
 // Reads the store; a damaged file is moved aside (under the lock, so that two copies do not both

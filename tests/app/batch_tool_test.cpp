@@ -9,6 +9,7 @@
 #include "codec/jpeg_codec.h"
 #include "support/files.h"
 #include "support/temp_dir.h"
+#include "support/unprivileged.h"
 
 namespace vok {
 namespace {
@@ -157,8 +158,6 @@ TEST_P(ExitStatusTest, StatusSaysWhatHappened) {
     }
   }
   test::writeText(scratch.file("a-file"), "");
-  test::writeText(scratch.file("typed-store"),
-                  "[\\software\\Tessaly_Vok\\formMain]\nIgnoreX = dword:00000010\n");
   const std::string arguments =
       std::regex_replace(c.arguments, std::regex("DIR"), photos.path().string());
   const Outcome outcome = runTool(arguments, scratch, c.settings);
@@ -181,7 +180,6 @@ INSTANTIATE_TEST_SUITE_P(
                    kPlain,
                    3},
         StatusCase{"ColumnNotANumber", {{"a.jpg", "300x300"}}, "--html --columns 4a " + kPlain, 3},
-        StatusCase{"StoreNotReadable", {{"a.jpg", "300x300"}}, kPlain, 3, "typed-store"},
         StatusCase{
             "StoreNotSavable", {{"a.jpg", "300x300"}}, "--save " + kPlain, 3, "a-file/settings"},
         StatusCase{"BothAffixesEmpty", {{"a.jpg", "300x300"}}, "DIR DIR 160 120 NULL NULL", 4},
@@ -192,6 +190,42 @@ INSTANTIATE_TEST_SUITE_P(
             "UnreadableWinsOverTooSmall", {{"a.jpg", "100x100"}, {"b.jpg", "text"}}, kPlain, 1},
         StatusCase{"UnreadableWinsOverNothingLeft", {{"b.jpg", "text"}}, "--html " + kPlain, 1}),
     [](const auto& test) { return std::string(test.param.what); });
+
+// Whatever reports it (the run, the options, the settings store), every message on standard error
+// carries the prefix of its kind.
+TEST_F(BatchFixture, EveryMessageOnStandardErrorCarriesItsPrefix) {
+  addPicture("a.jpg", 300, 300);
+  test::writeText(scratch.file("settings"), std::string("\x01\x02 not a store\n", 16));
+  const Outcome outcome =
+      runTool("--warning " + std::regex_replace(kPlain, std::regex("DIR"), photos.path().string()),
+              scratch);
+  EXPECT_EQ(outcome.status, 0);
+  const Lines lines = linesOf(outcome.err);
+  ASSERT_FALSE(lines.empty());
+  for (const std::string& line : lines)
+    EXPECT_TRUE(line.rfind("warning: ", 0) == 0 || line.rfind("information: ", 0) == 0 ||
+                line.rfind("error: ", 0) == 0)
+        << line;
+}
+
+// A store the user may not read stops the tool before anything is converted: going on with the
+// defaults would hide the user's choices.
+TEST_F(BatchFixture, StoreThatMayNotBeReadStopsWithExitThree) {
+  addPicture("a.jpg", 300, 300);
+  test::writeText(scratch.file("settings"), "[\\software\\Tessaly_Vok\\formMain]\nThumbX = 150\n");
+  fs::permissions(scratch.file("settings"), fs::perms::owner_write);
+  fs::permissions(photos.path(), fs::perms::all);
+  const bool stopped = test::runUnprivileged(scratch.path(), [&] {
+    const Outcome outcome =
+        runTool(std::regex_replace(kPlain, std::regex("DIR"), photos.path().string()), scratch);
+    return outcome.status == 3 &&
+           outcome.err.find("cannot be read (Permission denied)") != std::string::npos &&
+           !fs::exists(photos.file("_a.jpg"));
+  });
+  EXPECT_TRUE(stopped);
+  EXPECT_EQ(test::readText(scratch.file("settings")),
+            "[\\software\\Tessaly_Vok\\formMain]\nThumbX = 150\n");
+}
 
 TEST_F(BatchFixture, UnwritableThumbnailStopsWithExitThree) {
   addPicture("a.jpg", 300, 300);

@@ -13,7 +13,7 @@
 #include "settings/store_text_format.h"
 #include "support/file_size_limit.h"
 #include "support/files.h"
-#include "unprivileged.h"
+#include "support/unprivileged.h"
 
 namespace vok {
 namespace {
