@@ -7,6 +7,7 @@ packages=(
   libjpeg62-turbo-dev libfmt-dev libcli11-dev
   libgtest-dev libgmock-dev
   libjpeg-turbo-progs tidy      # the reference tools the tests compare against
+  locales                       # locale sources the tests build with localedef
 )
 if [[ "${1:-}" == "--bench" ]]; then
   packages+=(libvips-tools imagemagick time hyperfine)

@@ -4,6 +4,7 @@
 
 #include <clocale>
 #include <cstdlib>
+#include <filesystem>
 #include <fstream>
 #include <optional>
 #include <sstream>
@@ -177,6 +178,8 @@ void checkLocale(const std::string& folder, const std::string& name,
 }
 
 TEST(LocaleFormats, KnownLocalesMatchTheSystemTools) {
+  ASSERT_TRUE(std::filesystem::is_directory("/usr/share/i18n/locales"))
+      << "the locale sources are missing: install the locales package";
   test::TempDir folder;
   std::vector<LocaleBuild> builds;
   for (const auto& known : kKnownLocales) {
