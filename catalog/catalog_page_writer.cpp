@@ -126,8 +126,7 @@ void CatalogPageWriter::WriteCell(const CellFacts& facts) {
     cell += "<BR> " + formatGrouped(file->size, environment_.formats.thousandsSeparator) + " Bytes";
   }
   if (settings.TimeStamp && file) {
-    cell += "<BR>" + formatDateTime("yyyy/mm/dd hh:nn:ss", toEvenSecond(file->modified),
-                                    environment_.formats);
+    cell += "<BR>" + formatTimeStamp(toEvenSecond(file->modified), environment_.formats);
   }
   cell += "</TD>";
 
@@ -173,10 +172,8 @@ void CatalogPageWriter::WritePageFooter() {
     page().write(line(text + "</P>"));
   }
   if (settings_.current().DateAndTime) {
-    const LocalDateTime now = environment_.now();
-    const LocaleFormats& formats = environment_.formats;
-    page().write(line("<P>Date: " + formatDateTime(formats.shortDateFormat, now, formats) + " " +
-                      formatDateTime(formats.longTimeFormat, now, formats) + "</P>"));
+    const std::string moment = formatFooterDateTime(environment_.now(), environment_.formats);
+    page().write(line("<P>Date: " + moment + "</P>"));
   }
   log_.append("</BODY> Insertion.");
   page().write(line("</BODY>"));

@@ -7,8 +7,14 @@ namespace vok {
 LocalDateTime localDateTimeOf(std::time_t when) {
   std::tm parts{};
   ::localtime_r(&when, &parts);
-  return {parts.tm_year + 1900, parts.tm_mon + 1, parts.tm_mday,
-          parts.tm_hour,        parts.tm_min,     parts.tm_sec};
+  return {parts.tm_year + 1900,
+          parts.tm_mon + 1,
+          parts.tm_mday,
+          parts.tm_hour,
+          parts.tm_min,
+          parts.tm_sec,
+          parts.tm_zone != nullptr ? parts.tm_zone : "",
+          parts.tm_gmtoff};
 }
 
 std::optional<FileFacts> readFileFacts(const std::string& path) {

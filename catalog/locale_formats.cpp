@@ -1,9 +1,10 @@
 #include "catalog/locale_formats.h"
 
 #include <langinfo.h>
+#include <locale.h>
 
-#include <cctype>
 #include <clocale>
+#include <ctime>
 #include <vector>
 
 #include <fmt/format.h>
@@ -11,153 +12,115 @@
 namespace vok {
 namespace {
 
-// Composite conversions, spelled out so that their fields and separators are seen one by one.
-std::string expandComposites(std::string_view format) {
-  std::string out;
-  for (std::size_t i = 0; i < format.size(); ++i) {
-    if (format[i] != '%' || i + 1 >= format.size()) {
-      out += format[i];
-      continue;
-    }
-    const char c = format[++i];
-    if (c == 'D')
-      out += "%m/%d/%y";
-    else if (c == 'F')
-      out += "%Y-%m-%d";
-    else if (c == 'T')
-      out += "%H:%M:%S";
-    else if (c == 'R')
-      out += "%H:%M";
-    else if (c == 'r')
-      out += "%I:%M:%S %p";
-    else {
-      out += '%';
-      out += c;
-    }
-  }
-  return out;
+std::tm brokenDown(const LocalDateTime& moment) {
+  std::tm parts{};
+  parts.tm_year = moment.year - 1900;
+  parts.tm_mon = moment.month - 1;
+  parts.tm_mday = moment.day;
+  parts.tm_hour = moment.hour;
+  parts.tm_min = moment.minute;
+  parts.tm_sec = moment.second;
+  // Day names and %j need the weekday and the day of the year; timegm works them out.
+  std::tm normalized = parts;
+  ::timegm(&normalized);
+  parts.tm_wday = normalized.tm_wday;
+  parts.tm_yday = normalized.tm_yday;
+  // Without a zone strftime leaves %z and %Z empty rather than guessing one.
+  parts.tm_isdst = moment.zone.empty() ? -1 : 0;
+  parts.tm_gmtoff = moment.utcOffset;
+  parts.tm_zone = moment.zone.c_str();
+  return parts;
 }
 
-const char* tokenFor(char conversion) {
-  switch (conversion) {
-    case 'Y':
-      return "yyyy";
-    case 'y':
-      return "yy";
-    case 'm':
-      return "mm";
-    case 'd':
-      return "dd";
-    case 'e':
-      return "d";
-    case 'H':
-      return "hh";
-    case 'k':
-      return "h";
-    case 'I':
-      return "hh";
-    case 'l':
-      return "h";
-    case 'M':
-      return "nn";
-    case 'S':
-      return "ss";
-    case 'p':
-    case 'P':
-      return "ampm";
-    default:
-      return nullptr;  // names of days and months have no token; they are left out
+// The locale to expand formats in; the "C" locale when the name cannot be loaded (any more).
+class TimeLocale {
+ public:
+  explicit TimeLocale(const std::string& name)
+      : locale_(::newlocale(LC_TIME_MASK | LC_CTYPE_MASK, name.c_str(), nullptr)) {
+    if (locale_ == nullptr) locale_ = ::newlocale(LC_TIME_MASK | LC_CTYPE_MASK, "C", nullptr);
   }
-}
+  ~TimeLocale() {
+    if (locale_ != nullptr) ::freelocale(locale_);
+  }
+  TimeLocale(const TimeLocale&) = delete;
+  TimeLocale& operator=(const TimeLocale&) = delete;
+  locale_t get() const { return locale_; }
 
-struct Piece {
-  bool isToken;
-  std::string text;
+ private:
+  locale_t locale_;
 };
 
-std::vector<Piece> splitStrftime(std::string_view format) {
-  std::vector<Piece> pieces;
-  for (std::size_t i = 0; i < format.size(); ++i) {
-    if (format[i] == '%' && i + 1 < format.size()) {
-      ++i;
-      if ((format[i] == 'E' || format[i] == 'O') && i + 1 < format.size())
-        ++i;  // alternative digits
-      if (format[i] == '%') {
-        pieces.push_back({false, "%"});
-      } else if (const char* token = tokenFor(format[i])) {
-        pieces.push_back({true, token});
-      }
-      continue;
-    }
-    if (pieces.empty() || pieces.back().isToken) pieces.push_back({false, ""});
-    pieces.back().text += format[i];
-  }
-  return pieces;
+bool isAsciiDigit(char c) {
+  return c >= '0' && c <= '9';
 }
 
-std::string twoDigits(int value) {
-  return fmt::format("{:02}", value);
+bool isAsciiPunctuation(char c) {
+  return (c >= '!' && c <= '/') || (c >= ':' && c <= '@') || (c >= '[' && c <= '`') ||
+         (c >= '{' && c <= '~');
 }
 
-bool startsWithToken(std::string_view text, std::string_view token) {
-  if (text.size() < token.size()) return false;
-  for (std::size_t i = 0; i < token.size(); ++i) {
-    if (std::tolower(static_cast<unsigned char>(text[i])) != token[i]) return false;
-  }
-  return true;
+// The byte after the first run of ASCII digits when it is ASCII punctuation. Formats that spell
+// %F, %D, names or native digits all come out right this way.
+std::string separatorAfterDigits(const std::string& text, const char* fallback) {
+  std::size_t i = 0;
+  while (i < text.size() && !isAsciiDigit(text[i])) ++i;
+  if (i == text.size()) return fallback;
+  while (i < text.size() && isAsciiDigit(text[i])) ++i;
+  if (i < text.size() && isAsciiPunctuation(text[i])) return std::string(1, text[i]);
+  return fallback;
 }
 
-bool hasAmPm(std::string_view pattern) {
-  for (std::size_t i = 0; i < pattern.size(); ++i) {
-    if (startsWithToken(pattern.substr(i), "ampm")) return true;
-  }
-  return false;
+std::string withoutTrailingBlanks(std::string text) {
+  while (!text.empty() && text.back() == ' ') text.pop_back();
+  return text;
 }
 
 }  // namespace
 
-std::string patternFromStrftime(std::string_view format, char separatorToken,
-                                std::string& separator) {
-  const auto pieces = splitStrftime(expandComposites(format));
-  separator.clear();
-  for (const auto& piece : pieces) {
-    const bool single =
-        piece.text.size() == 1 && std::ispunct(static_cast<unsigned char>(piece.text[0]));
-    if (!piece.isToken && single) {
-      separator = piece.text;
-      break;
-    }
+std::string expandTimeFormat(const std::string& format, const LocalDateTime& moment,
+                             const std::string& localeName) {
+  const TimeLocale locale(localeName);
+  if (locale.get() == nullptr) return {};
+  const std::tm parts = brokenDown(moment);
+  // strftime gives 0 both for an empty result and for a full buffer; a leading blank tells them
+  // apart.
+  const std::string padded = " " + format;
+  for (std::size_t size = 256; size <= 65536; size *= 4) {
+    std::vector<char> buffer(size);
+    const std::size_t length =
+        ::strftime_l(buffer.data(), buffer.size(), padded.c_str(), &parts, locale.get());
+    if (length > 0) return std::string(buffer.data() + 1, length - 1);
   }
-  std::string pattern;
-  for (const auto& piece : pieces) {
-    if (piece.isToken)
-      pattern += piece.text;
-    else if (!separator.empty() && piece.text == separator)
-      pattern += separatorToken;
-    else if (piece.text == " ")
-      pattern += ' ';
-    else
-      pattern += '"' + piece.text + '"';
-  }
-  return pattern;
+  return {};
 }
 
 LocaleFormats readLocaleFormats() {
   LocaleFormats formats;
   formats.thousandsSeparator = std::localeconv()->thousands_sep;
+  formats.dateFormat = ::nl_langinfo(D_FMT);
+  formats.timeFormat = ::nl_langinfo(T_FMT);
+  const char* timeLocale = std::setlocale(LC_TIME, nullptr);
+  formats.timeLocale = timeLocale != nullptr ? timeLocale : "C";
 
-  std::string separator;
-  const std::string datePattern = patternFromStrftime(::nl_langinfo(D_FMT), '/', separator);
-  if (!datePattern.empty()) formats.shortDateFormat = datePattern;
-  if (!separator.empty()) formats.dateSeparator = separator;
-
-  const std::string timePattern = patternFromStrftime(::nl_langinfo(T_FMT), ':', separator);
-  if (!timePattern.empty()) formats.longTimeFormat = timePattern;
-  if (!separator.empty()) formats.timeSeparator = separator;
-
-  formats.amSymbol = ::nl_langinfo(AM_STR);
-  formats.pmSymbol = ::nl_langinfo(PM_STR);
+  const LocalDateTime probe{2006, 1, 2, 13, 4, 5};
+  formats.dateSeparator =
+      separatorAfterDigits(expandTimeFormat(formats.dateFormat, probe, formats.timeLocale), "/");
+  formats.timeSeparator =
+      separatorAfterDigits(expandTimeFormat(formats.timeFormat, probe, formats.timeLocale), ":");
   return formats;
+}
+
+std::string formatFooterDateTime(const LocalDateTime& moment, const LocaleFormats& formats) {
+  return withoutTrailingBlanks(expandTimeFormat(formats.dateFormat, moment, formats.timeLocale)) +
+         " " +
+         withoutTrailingBlanks(expandTimeFormat(formats.timeFormat, moment, formats.timeLocale));
+}
+
+std::string formatTimeStamp(const LocalDateTime& moment, const LocaleFormats& formats) {
+  const std::string& d = formats.dateSeparator;
+  const std::string& t = formats.timeSeparator;
+  return fmt::format("{:04}{}{:02}{}{:02} {:02}{}{:02}{}{:02}", moment.year, d, moment.month, d,
+                     moment.day, moment.hour, t, moment.minute, t, moment.second);
 }
 
 std::string formatGrouped(std::int64_t value, std::string_view separator) {
@@ -169,42 +132,6 @@ std::string formatGrouped(std::int64_t value, std::string_view separator) {
   for (std::size_t i = 0; i < digits.size(); ++i) {
     if (i > 0 && (digits.size() - i) % 3 == 0) out += separator;
     out += digits[i];
-  }
-  return out;
-}
-
-std::string formatDateTime(std::string_view pattern, const LocalDateTime& moment,
-                           const LocaleFormats& formats) {
-  const bool twelveHour = hasAmPm(pattern);
-  const int hour = twelveHour ? (moment.hour % 12 == 0 ? 12 : moment.hour % 12) : moment.hour;
-  std::string out;
-  std::size_t i = 0;
-  while (i < pattern.size()) {
-    const std::string_view rest = pattern.substr(i);
-    auto take = [&](std::string_view token, const std::string& text) {
-      if (!startsWithToken(rest, token)) return false;
-      out += text;
-      i += token.size();
-      return true;
-    };
-    if (rest[0] == '"') {
-      const auto close = pattern.find('"', i + 1);
-      const auto end = close == std::string_view::npos ? pattern.size() : close;
-      out += pattern.substr(i + 1, end - i - 1);
-      i = end == pattern.size() ? end : end + 1;
-      continue;
-    }
-    if (take("ampm", moment.hour < 12 ? formats.amSymbol : formats.pmSymbol)) continue;
-    if (take("yyyy", fmt::format("{:04}", moment.year))) continue;
-    if (take("yy", twoDigits(((moment.year % 100) + 100) % 100))) continue;
-    if (take("mm", twoDigits(moment.month)) || take("m", std::to_string(moment.month))) continue;
-    if (take("dd", twoDigits(moment.day)) || take("d", std::to_string(moment.day))) continue;
-    if (take("hh", twoDigits(hour)) || take("h", std::to_string(hour))) continue;
-    if (take("nn", twoDigits(moment.minute)) || take("n", std::to_string(moment.minute))) continue;
-    if (take("ss", twoDigits(moment.second)) || take("s", std::to_string(moment.second))) continue;
-    if (take("/", formats.dateSeparator) || take(":", formats.timeSeparator)) continue;
-    out += rest[0];
-    ++i;
   }
   return out;
 }

@@ -8,6 +8,7 @@ packages=(
   libgtest-dev libgmock-dev
   clang-format                  # the format check
   libjpeg-turbo-progs tidy      # the reference tools the tests compare against
+  locales                       # locale sources the tests build with localedef
 )
 if [[ "${1:-}" == "--bench" ]]; then
   packages+=(libvips-tools imagemagick time hyperfine)

@@ -12,15 +12,15 @@
 
 namespace vok::test {
 
-// The locale of the worked examples: "," for thousands, "yyyy/mm/dd" and "h:nn:ss"; the run ends
+// The locale of the worked examples: "," for thousands, "%Y/%m/%d" and "%-H:%M:%S"; the run ends
 // at 2006-01-31 12:34:56; file facts come from `files` (unknown paths have none).
 inline PageEnvironment fixedEnvironment(std::map<std::string, FileFacts> files = {}) {
   LocaleFormats formats;
   formats.thousandsSeparator = ",";
   formats.dateSeparator = "/";
   formats.timeSeparator = ":";
-  formats.shortDateFormat = "yyyy/mm/dd";
-  formats.longTimeFormat = "h:nn:ss";
+  formats.dateFormat = "%Y/%m/%d";
+  formats.timeFormat = "%-H:%M:%S";
   return {formats, [] { return LocalDateTime{2006, 1, 31, 12, 34, 56}; },
           [files](const std::string& path) -> std::optional<FileFacts> {
             const auto found = files.find(path);
