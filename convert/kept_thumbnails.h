@@ -6,6 +6,7 @@
 #include <mutex>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "common/spill_file.h"
@@ -15,7 +16,8 @@
 namespace vok {
 
 struct KeepLimits {
-  // Thumbnail files held in memory; the rest wait in a temporary file.
+  // Thumbnail files held in memory; the rest wait in a temporary file. Over a thousand
+  // thumbnails of the default box: a usual folder never touches the disk.
   std::size_t memoryBytes = 16u << 20;
   // Where that file is made; empty: TMPDIR, or /tmp.
   std::string spillFolder;
