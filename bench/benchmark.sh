@@ -73,6 +73,15 @@ for name in "${names[@]}"; do
   if (( p > largest_pixels )); then largest=$name; largest_pixels=$p; fi
 done
 
+# set_aside DIR: moves DIR out of the way. Not removed: the file system is slow to make files right
+# after a mass removal, which would be charged to the command timed next. Everything goes at the end.
+set_aside() {
+  if [[ -e $1 ]]; then
+    mkdir -p "$work/old"
+    mv -- "$1" "$(mktemp -d "$work/old/run.XXXXXX")"
+  fi
+}
+
 # fresh_copy DIR [NAME...]: DIR/photos holds a copy of the given photos (all when none are named),
 # or hard links to the folder $linked when that is set (the pictures are only read).
 linked=""
@@ -80,7 +89,7 @@ fresh_copy() {
   local dir=$1; shift
   local list=("$@")
   [[ ${#list[@]} -gt 0 ]] || list=("${names[@]}")
-  rm -rf -- "$dir"
+  set_aside "$dir"
   mkdir -p "$dir/out"
   if [[ -n $linked ]]; then
     cp -al -- "$linked" "$dir/photos"
@@ -124,6 +133,7 @@ measure() {
   local i start end secs kb status run=$work/run
   for ((i = 0; i < runs; i++)); do
     fresh_copy "$run" "$@"
+    sync  # the copy's writes are not the command's
     start=$(date +%s%N)
     status=0
     (cd "$run" && /usr/bin/time -f %M -o "$work/rss" bash -ec '"$@"' _ "${fn_args[@]}") \
@@ -140,7 +150,7 @@ measure() {
     fi
     (( kb > peak_kb )) && peak_kb=$kb
   done
-  rm -rf -- "$run"
+  set_aside "$run"
 }
 
 rows=()
