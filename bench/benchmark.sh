@@ -5,8 +5,9 @@
 #   bench/benchmark.sh [PHOTOS_FOLDER]
 #
 # Environment: RUNS (best of, default 3), JOBS (default: nproc), VOK_BATCH (default
-# build/dev/app/vok-batch), CONVERT (default: convert). A missing tool is skipped with a note; a
-# failing one is reported with its output and the others still run.
+# build/dev/app/vok-batch), CONVERT (default: convert), MANY (folder sizes of the many-small-pictures
+# rows, default "5000 20000"; empty skips them). A missing tool is skipped with a note; a failing one
+# is reported with its output and the others still run.
 set -euo pipefail
 
 repo=$(cd "$(dirname "$0")/.." && pwd)
@@ -15,6 +16,7 @@ runs=${RUNS:-3}
 jobs=${JOBS:-$(nproc)}
 vok=${VOK_BATCH:-$repo/build/dev/app/vok-batch}
 convert_tool=${CONVERT:-convert}
+many_counts=${MANY-5000 20000}
 box_x=160
 box_y=120
 
@@ -24,6 +26,9 @@ die() { echo "benchmark: $*" >&2; exit 1; }
 photos=$(cd "$photos" && pwd)
 [[ $runs =~ ^[1-9][0-9]*$ ]] || die "RUNS must be a positive whole number, not '$runs'"
 [[ $jobs =~ ^[1-9][0-9]*$ ]] || die "JOBS must be a positive whole number, not '$jobs'"
+for n in $many_counts; do
+  [[ $n =~ ^[1-9][0-9]*$ ]] || die "MANY must list positive whole numbers, not '$n'"
+done
 
 if [[ ! -x /usr/bin/time ]]; then
   echo "GNU time is missing; installing the benchmark packages" >&2
@@ -68,13 +73,29 @@ for name in "${names[@]}"; do
   if (( p > largest_pixels )); then largest=$name; largest_pixels=$p; fi
 done
 
-# fresh_copy DIR [NAME...]: DIR/photos holds a copy of the given photos (all when none are named).
+# set_aside DIR: moves DIR out of the way. Not removed: the file system is slow to make files right
+# after a mass removal, which would be charged to the command timed next. Everything goes at the end.
+set_aside() {
+  if [[ -e $1 ]]; then
+    mkdir -p "$work/old"
+    mv -- "$1" "$(mktemp -d "$work/old/run.XXXXXX")"
+  fi
+}
+
+# fresh_copy DIR [NAME...]: DIR/photos holds a copy of the given photos (all when none are named),
+# or hard links to the folder $linked when that is set (the pictures are only read).
+linked=""
 fresh_copy() {
   local dir=$1; shift
   local list=("$@")
   [[ ${#list[@]} -gt 0 ]] || list=("${names[@]}")
-  rm -rf -- "$dir"
-  mkdir -p "$dir/photos" "$dir/out"
+  set_aside "$dir"
+  mkdir -p "$dir/out"
+  if [[ -n $linked ]]; then
+    cp -al -- "$linked" "$dir/photos"
+    return
+  fi
+  mkdir "$dir/photos"
   local name
   for name in "${list[@]}"; do cp -- "$photos/$name" "$dir/photos/"; done
 }
@@ -112,6 +133,7 @@ measure() {
   local i start end secs kb status run=$work/run
   for ((i = 0; i < runs; i++)); do
     fresh_copy "$run" "$@"
+    sync  # the copy's writes are not the command's
     start=$(date +%s%N)
     status=0
     (cd "$run" && /usr/bin/time -f %M -o "$work/rss" bash -ec '"$@"' _ "${fn_args[@]}") \
@@ -128,7 +150,7 @@ measure() {
     fi
     (( kb > peak_kb )) && peak_kb=$kb
   done
-  rm -rf -- "$run"
+  set_aside "$run"
 }
 
 rows=()
@@ -167,21 +189,50 @@ row "djpeg -dct float, largest photo" 1 djpeg djpeg_cmd -- "$largest"
 row "vipsthumbnail, largest photo" 1 vipsthumbnail vips_cmd -- "$largest"
 row "convert -thumbnail, largest photo" 1 "$convert_tool" convert_cmd -- "$largest"
 
-# Whole-folder rows compare with vok-batch --jobs N, single-photo rows with vok-batch on that photo.
-reference() {
+# Many small pictures: N pictures of 640 x 480 (four distinct ones, hard-linked under many names).
+# With --html the size check makes every thumbnail before the run writes it, so these rows show
+# whether what waits in between stays bounded in memory and what it costs in time.
+many_from=${#rows[@]}
+if [[ -n $many_counts ]] && have "$vok" && have "$convert_tool"; then
+  mkdir "$work/small"
+  for i in 0 1 2 3; do
+    "$convert_tool" "$photos/${names[$((i * count / 4))]}" -resize '640x480^' -gravity center \
+      -extent 640x480 -quality 90 "$work/small/s$i.jpg"
+  done
+  for n in $many_counts; do
+    linked=$work/many-$n
+    mkdir "$linked"
+    perl -e 'my ($from, $to, $n) = @ARGV;
+      for (0 .. $n - 1) {
+        link("$from/s" . ($_ % 4) . ".jpg", sprintf("%s/p%06d.jpg", $to, $_)) or die "$!\n";
+      }' "$work/small" "$linked" "$n"
+    row "vok-batch --jobs $jobs, 640x480" "$n" "$vok" vok_cmd "$jobs" --
+    row "vok-batch --jobs $jobs --html, 640x480" "$n" "$vok" vok_cmd "$jobs" --html --
+    rm -rf -- "$linked"
+    linked=""
+  done
+fi
+
+# seconds_of ROW: the row's time, or nothing when it did not run.
+seconds_of() {
   local secs
   IFS='|' read -r _ _ secs _ <<<"${rows[$1]}"
   if [[ $secs =~ ^[0-9.]+$ ]]; then echo "$secs"; fi
 }
-whole_ref=$(reference 1)
-single_ref=$(reference "$single_from")
+# Whole-folder rows compare with vok-batch --jobs N, single-photo rows with vok-batch on that photo,
+# many-picture rows with vok-batch without --html on the same folder.
+whole_ref=$(seconds_of 1)
+single_ref=$(seconds_of "$single_from")
 
 printf '%-42s %8s %9s %9s %9s\n' tool seconds photos/s ratio "peak MiB"
 printf '%s\n' "$(printf '%.0s-' {1..81})"
 for i in "${!rows[@]}"; do
   IFS='|' read -r label n secs kb _ <<<"${rows[$i]}"
   ref=$whole_ref
-  if ((i >= single_from)); then
+  if ((i >= many_from)); then
+    ref=$(seconds_of $((i - (i - many_from) % 2)))
+    ((i == many_from)) && echo
+  elif ((i >= single_from)); then
     ref=$single_ref
     ((i == single_from)) && echo
   fi
@@ -196,8 +247,9 @@ for i in "${!rows[@]}"; do
   }'
 done
 echo
-echo "ratio: the tool's time over vok-batch --jobs $jobs on the whole folder (upper rows) or over"
-echo "vok-batch --jobs 1 on the largest photo (lower rows); above 1 means slower than vok-batch."
+echo "ratio: the tool's time over vok-batch --jobs $jobs on the whole folder (upper rows), over"
+echo "vok-batch --jobs 1 on the largest photo (middle rows), or over the same folder without --html"
+echo "(640x480 rows); above 1 means slower."
 echo "peak MiB: the largest resident size of any one process of the command (GNU time %M)."
 if [[ -s $work/failures ]]; then
   echo

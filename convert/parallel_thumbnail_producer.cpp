@@ -7,14 +7,10 @@ namespace {
 // keep every core busy while the run writes files, few enough to bound the memory in flight.
 constexpr std::size_t kSpareAhead = 2;
 
-std::size_t keptSize(const PictureThumbnail& thumbnail) {
-  return thumbnail.canvas.pixels().size() + thumbnail.encoded.size();
-}
-
 }  // namespace
 
-ParallelThumbnailProducer::ParallelThumbnailProducer(int jobs, std::size_t keptBytesLimit)
-    : jobs_(jobs < 1 ? 1 : jobs), keptBytesLimit_(keptBytesLimit) {
+ParallelThumbnailProducer::ParallelThumbnailProducer(int jobs, KeepLimits limits)
+    : jobs_(jobs < 1 ? 1 : jobs), kept_(std::move(limits)) {
   for (int i = 0; i < jobs_; ++i) workers_.emplace_back([this] { work(); });
 }
 
@@ -40,21 +36,17 @@ int ParallelThumbnailProducer::decodes() const {
 void ParallelThumbnailProducer::expect(const std::vector<std::string>& paths,
                                        const ThumbnailRecipe& recipe, Reuse reuse) {
   reuse_ = reuse;
-  std::vector<bool> needsWork(paths.size(), true);
-  for (std::size_t i = 0; i < paths.size(); ++i) {
-    const auto kept = kept_.find(paths[i]);
-    needsWork[i] = kept == kept_.end() || !(kept->second.recipe == recipe);
-  }
   {
     std::lock_guard lock(mutex_);
     ++generation_;  // results of an earlier plan still being made are dropped
     plan_ = paths;
     recipe_ = recipe;
-    needsWork_ = std::move(needsWork);
     nextToStart_ = 0;
     nextToTake_ = 0;
     ready_.clear();
   }
+  // What the new plan does not hold would never be taken.
+  kept_.keepOnly(paths);
   workAvailable_.notify_all();
 }
 
@@ -68,13 +60,12 @@ void ParallelThumbnailProducer::work() {
     });
     if (stopping_) return;
     const std::size_t index = nextToStart_++;
-    if (!needsWork_[index]) continue;
     const int generation = generation_;
     const std::string path = plan_[index];
     const ThumbnailRecipe recipe = recipe_;
 
     lock.unlock();
-    Made made = make(path, recipe);
+    Made made = fetch(path, recipe);
     lock.lock();
 
     if (generation == generation_) {
@@ -95,6 +86,14 @@ ParallelThumbnailProducer::Made ParallelThumbnailProducer::make(const std::strin
   return made;
 }
 
+ParallelThumbnailProducer::Made ParallelThumbnailProducer::fetch(const std::string& path,
+                                                                 const ThumbnailRecipe& recipe) {
+  if (auto kept = kept_.take(path, recipe)) {
+    if (stampOf(path) == kept->stamp) return Made{kept->stamp, std::move(kept->thumbnail)};
+  }
+  return make(path, recipe);
+}
+
 PictureThumbnail ParallelThumbnailProducer::take(const std::string& path,
                                                  const ThumbnailRecipe& recipe) {
   std::optional<std::size_t> index;
@@ -104,19 +103,10 @@ PictureThumbnail ParallelThumbnailProducer::take(const std::string& path,
       index = nextToTake_;
     }
   }
-  if (auto kept = takeKept(path, recipe)) {
-    if (index) {
-      std::lock_guard lock(mutex_);
-      ready_.erase(*index);
-      ++nextToTake_;
-    }
-    workAvailable_.notify_all();
-    return std::move(*kept);
-  }
   if (index) return takeInPlan(*index, path, recipe);
 
-  // Asked out of the expected order (the selection changed): make it here and now.
-  Made made = make(path, recipe);
+  // Asked out of the expected order (the selection changed): fetch it here and now.
+  Made made = fetch(path, recipe);
   keep(path, made, recipe);
   return std::move(made.thumbnail);
 }
@@ -126,41 +116,23 @@ PictureThumbnail ParallelThumbnailProducer::takeInPlan(std::size_t index, const 
   std::optional<Made> made;
   {
     std::unique_lock lock(mutex_);
-    if (needsWork_[index]) {
-      resultReady_.wait(lock, [&] { return ready_.count(index) > 0; });
-      made = std::move(ready_.at(index));
-      ready_.erase(index);
-    }
+    resultReady_.wait(lock, [&] { return ready_.count(index) > 0; });
+    made = std::move(ready_.at(index));
+    ready_.erase(index);
     ++nextToTake_;
   }
   workAvailable_.notify_all();
 
   // A file that changed after it was read ahead is read again now, as an in-order run would.
-  if (!made || !made->stamp || stampOf(path) != made->stamp) made = make(path, recipe);
+  if (!made->stamp || stampOf(path) != made->stamp) made = make(path, recipe);
   keep(path, *made, recipe);
   return std::move(made->thumbnail);
 }
 
-std::optional<PictureThumbnail> ParallelThumbnailProducer::takeKept(const std::string& path,
-                                                                    const ThumbnailRecipe& recipe) {
-  const auto found = kept_.find(path);
-  if (found == kept_.end()) return std::nullopt;
-  Kept kept = std::move(found->second);
-  kept_.erase(found);
-  keptBytes_ -= keptSize(kept.thumbnail);
-  if (!(kept.recipe == recipe) || stampOf(path) != kept.stamp) return std::nullopt;
-  return std::move(kept.thumbnail);
-}
-
 void ParallelThumbnailProducer::keep(const std::string& path, const Made& made,
                                      const ThumbnailRecipe& recipe) {
-  if (reuse_ != Reuse::kKeepForRun || !made.stamp || !made.thumbnail.readable) return;
-  const std::size_t bytes = keptSize(made.thumbnail);
-  if (keptBytes_ + bytes > keptBytesLimit_) return;
-  if (auto old = kept_.find(path); old != kept_.end())
-    keptBytes_ -= keptSize(old->second.thumbnail);
-  kept_.insert_or_assign(path, Kept{*made.stamp, recipe, made.thumbnail});
-  keptBytes_ += bytes;
+  if (reuse_ != Reuse::kKeepForRun || !made.stamp) return;
+  kept_.keep(path, *made.stamp, recipe, made.thumbnail);
 }
 
 }  // namespace vok

@@ -73,6 +73,36 @@ TEST(ParallelProducer, RunAfterTheCheckReusesUnchangedPictures) {
   EXPECT_EQ(producer.decodes(), static_cast<int>(paths.size()) + 1);
 }
 
+// Whatever the memory budget, the run gets back in order exactly what the check made, without a
+// second decode: with no budget every kept thumbnail waits in the temporary file, with a small one
+// some do. The canvas comes back as the kept thumbnail file decodes.
+TEST(ParallelProducer, KeptThumbnailsComeBackTheSameHeldOrSpilled) {
+  const auto paths = corpusPictures();
+  for (const std::size_t budget : {std::size_t{0}, std::size_t{20'000}, std::size_t{64u << 20}}) {
+    test::TempDir spillFolder;
+    ParallelThumbnailProducer producer(2, KeepLimits{budget, spillFolder.path().string()});
+    producer.expect(paths, kRecipe, ThumbnailProducer::Reuse::kKeepForRun);
+    for (const std::string& path : paths) producer.take(path, kRecipe);
+    EXPECT_LE(producer.keptMemoryBytes(), budget);
+
+    producer.expect(paths, kRecipe, ThumbnailProducer::Reuse::kOnce);
+    int unreadable = 0;
+    for (const std::string& path : paths) {
+      const PictureThumbnail expected = makeThumbnail(path, kRecipe);
+      const PictureThumbnail made = producer.take(path, kRecipe);
+      expectSame(made, expected, path);
+      if (expected.readable) {
+        EXPECT_TRUE(made.canvas == decodeRaster(expected.encoded)) << path;
+      } else {
+        ++unreadable;  // nothing kept: read again
+      }
+    }
+    EXPECT_EQ(producer.decodes(), static_cast<int>(paths.size()) + unreadable) << budget;
+    EXPECT_EQ(producer.keptMemoryBytes(), 0u);
+    EXPECT_TRUE(fs::is_empty(spillFolder.path()));  // the file never had a name there
+  }
+}
+
 TEST(ParallelProducer, DifferentBoxIsMadeAgain) {
   const std::string path = test::jpegCorpus("baseline-420-227x149.jpg").string();
   ParallelThumbnailProducer producer(1);
