@@ -164,12 +164,28 @@ void reserveMemory(DecompressSession& s) {
   info.mem->max_memory_to_use = static_cast<long>(library);
 }
 
-// libjpeg-turbo 2.1.5's jpeg_skip_scanlines gives wrong rows after a skip when a component is
-// sampled more than twice vertically; up to twice, every sampling (baseline and progressive)
-// was checked row for row against a full decode. Quantised output carries its dithering from
-// row to row, so no row of it may be left out.
+// Whether the library upsamples some component by two vertically with its fancy filters, which
+// read the rows above and below (its "context rows").
+bool upsamplesWithContext(const jpeg_decompress_struct& info) {
+  if (!info.do_fancy_upsampling) return false;
+  for (int i = 0; i < info.num_components; ++i) {
+    const jpeg_component_info& component = info.comp_info[i];
+    const int across = info.max_h_samp_factor / component.h_samp_factor;
+    if (component.v_samp_factor * 2 == info.max_v_samp_factor && (across == 1 || across == 2)) {
+      return true;
+    }
+  }
+  return false;
+}
+
+// libjpeg-turbo 2.1.5's jpeg_skip_scanlines gives wrong rows when the largest vertical sampling
+// factor is above 1, except where a component is upsampled with context rows from a factor of 1
+// to 2. A sweep of every sampling against a full decode (baseline and progressive, many boxes
+// and odd sizes) found no other exact case. Quantised output carries its dithering from row to
+// row, so no row of it may be left out.
 bool skipIsExact(const jpeg_decompress_struct& info) {
-  return !info.quantize_colors && info.max_v_samp_factor <= 2;
+  if (info.quantize_colors) return false;
+  return info.max_v_samp_factor == 1 || (info.max_v_samp_factor == 2 && upsamplesWithContext(info));
 }
 
 void deliverRows(DecompressSession& s) {
