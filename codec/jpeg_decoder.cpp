@@ -178,10 +178,11 @@ bool upsamplesWithContext(const jpeg_decompress_struct& info) {
   return false;
 }
 
-// libjpeg-turbo 2.1.5's jpeg_skip_scanlines gives wrong rows when the largest vertical sampling
-// factor is above 1, except where a component is upsampled with context rows from a factor of 1
-// to 2. A sweep of every sampling against a full decode (baseline and progressive, many boxes
-// and odd sizes) found no other exact case. Quantised output carries its dithering from row to
+// libjpeg-turbo 2.1.5's jpeg_skip_scanlines gives wrong rows for many samplings with a vertical
+// factor above 1 (1x3, 4x2, 3x2, or 1x2 in every component). Rows are skipped only where a sweep
+// of every sampling, baseline and progressive, in many boxes and at odd sizes, matched the full
+// decode row for row: no vertical sampling at all, or a largest factor of 2 with a component
+// upsampled from 1 to 2 with context rows. Quantised output carries its dithering from row to
 // row, so no row of it may be left out.
 bool skipIsExact(const jpeg_decompress_struct& info) {
   if (info.quantize_colors) return false;

@@ -43,7 +43,8 @@ class RowConsumer {
 // memory a decode needs beyond kUnquestionedMemory, the file must be large enough to hold such a
 // picture: a Huffman-coded file spends at least one bit on every 8 x 8 block, which is 1024
 // bytes of coefficient memory or 512 pixels of a component. So a tiny file that declares an
-// enormous picture fails at once instead of taking the machine's memory and time.
+// enormous picture fails at once instead of taking the machine's memory and time. (Arithmetic
+// coding can spend less; a flat arithmetic-coded picture beyond these sizes is refused.)
 inline constexpr std::int64_t kUnquestionedPixels = std::int64_t{1} << 26;
 inline constexpr std::int64_t kUnquestionedMemory = std::int64_t{256} << 20;
 inline constexpr std::int64_t kPixelsPerFileByte = 512;
