@@ -212,16 +212,16 @@ void expectSweepCase(const Sampling& sampling, bool progressive, const SweepShap
 }
 
 // Every sampling, baseline and progressive. CI takes one box and one picture for each; with
-// VOK_LONG_SWEEP set each is tried in every box at several sizes (a run of several minutes).
+// VOK_LONG_SWEEP set each is tried in every box at two sizes (about 15 minutes).
 TEST(ThumbnailReference, EverySamplingMatchesTheReferenceDecodeWithAndWithoutSkipping) {
   if (!test::haveTool("djpeg")) GTEST_SKIP() << "djpeg is not installed";
-  const bool long_sweep = std::getenv("VOK_LONG_SWEEP") != nullptr;
+  const bool longSweep = std::getenv("VOK_LONG_SWEEP") != nullptr;
   test::TempDir dir;
   std::size_t index = 0;
   for (const Sampling& sampling : everyColourSampling()) {
     for (const bool progressive : {false, true}) {
       ++index;
-      if (long_sweep) {
+      if (longSweep) {
         for (const ThumbnailBox box : kSweepBoxes) {
           for (const SweepShape& shape : sweepShapes(box, 2)) {
             expectSweepCase(sampling, progressive, shape, dir);
