@@ -228,9 +228,10 @@ void deliverRows(DecompressSession& s) {
     // so the last row is always read.
     const int skipTo = std::min(wanted, lastRow);
     if (skipTo > row && mayskip) {
-      s.stats.skippedRows +=
-          static_cast<int>(jpeg_skip_scanlines(&info, static_cast<JDIMENSION>(skipTo - row)));
-      continue;
+      jpeg_skip_scanlines(&info, static_cast<JDIMENSION>(skipTo - row));
+      s.stats.skippedRows += static_cast<int>(info.output_scanline) - row;
+      // A skip that made no progress would loop for ever: read the row instead.
+      if (static_cast<int>(info.output_scanline) > row) continue;
     }
     jpeg_read_scanlines(&info, decoded, 1);
     if (row != wanted) continue;
