@@ -28,6 +28,9 @@ class FullRasterConsumer : public RowConsumer {
     raster_.setPaletteSize(layout.paletteSize);
     return true;
   }
+  std::int64_t memoryNeed(int width, int height) const noexcept override {
+    return std::int64_t{width} * height * 3;
+  }
   int nextWantedRow(int row) const noexcept override { return row; }
   void takeRow(int y, const std::uint8_t* pixels) noexcept override {
     std::copy(pixels, pixels + raster_.rowBytes(), raster_.row(y));

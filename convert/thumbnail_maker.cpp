@@ -36,6 +36,11 @@ class ReducingConsumer : public RowConsumer {
     return true;
   }
 
+  std::int64_t memoryNeed(int, int) const noexcept override {
+    return std::int64_t{size_.width} * size_.height * 3 +
+           static_cast<std::int64_t>(sizeof(int)) * (size_.width + size_.height);
+  }
+
   int nextWantedRow(int row) const noexcept override {
     while (next_ < rows_.size() && rows_[next_] < row) ++next_;
     return next_ < rows_.size() ? rows_[next_] : layout_.height;
@@ -59,9 +64,8 @@ class ReducingConsumer : public RowConsumer {
   mutable std::size_t next_ = 0;
 };
 
-void makeInto(PictureThumbnail& result, const std::string& path, const ThumbnailRecipe& recipe) {
-  requireJpegExtension(path);
-  const std::vector<std::uint8_t> bytes = readPictureFile(path);
+void makeInto(PictureThumbnail& result, std::span<const std::uint8_t> bytes,
+              const ThumbnailRecipe& recipe) {
   if (bytes.empty()) throw Error("The file is empty.");
   const JpegHeader header = readJpegHeader(bytes);
   result.pictureWidth = header.width;
@@ -71,24 +75,38 @@ void makeInto(PictureThumbnail& result, const std::string& path, const Thumbnail
   const FittedSize size =
       FitToBox(header.width, header.height, recipe.box->width, recipe.box->height);
   ReducingConsumer consumer(result.canvas, size);
-  decodeJpeg(bytes, consumer, recipe.skipUnusedRows);
+  result.skippedRows = decodeJpeg(bytes, consumer, recipe.skipUnusedRows).skippedRows;
   if (recipe.encode) result.encoded = encodeJpeg(result.canvas);
   result.readable = true;
 }
 
-}  // namespace
-
-PictureThumbnail makeThumbnail(const std::string& path, const ThumbnailRecipe& recipe) {
+// Runs `make` and turns any failure into an unreadable result.
+template <typename Make>
+PictureThumbnail guarded(Make make) {
   PictureThumbnail result;
   try {
-    makeInto(result, path, recipe);
+    make(result);
   } catch (const std::exception& error) {
     result.readable = false;
     result.failure = error.what();
     result.canvas = Raster();
     result.encoded.clear();
+    result.skippedRows = 0;
   }
   return result;
+}
+
+}  // namespace
+
+PictureThumbnail makeThumbnail(const std::string& path, const ThumbnailRecipe& recipe) {
+  return guarded([&](PictureThumbnail& result) {
+    requireJpegExtension(path);
+    makeInto(result, readPictureFile(path), recipe);
+  });
+}
+
+PictureThumbnail makeThumbnail(std::span<const std::uint8_t> bytes, const ThumbnailRecipe& recipe) {
+  return guarded([&](PictureThumbnail& result) { makeInto(result, bytes, recipe); });
 }
 
 }  // namespace vok

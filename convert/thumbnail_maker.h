@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <optional>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -24,6 +25,7 @@ struct PictureThumbnail {
   int pictureHeight = 0;
   Raster canvas;                      // the fitted, reduced picture, 24-bit colour
   std::vector<std::uint8_t> encoded;  // the canvas as a thumbnail JPEG file
+  int skippedRows = 0;                // source rows the decode passed over
 };
 
 struct ThumbnailRecipe {
@@ -40,5 +42,7 @@ struct ThumbnailRecipe {
 // Reads, decodes, fits, reduces and (optionally) encodes one picture. Never throws for a bad
 // file: that is a result, with `readable` false.
 PictureThumbnail makeThumbnail(const std::string& path, const ThumbnailRecipe& recipe);
+// The same for the bytes of a JPEG file held in memory.
+PictureThumbnail makeThumbnail(std::span<const std::uint8_t> bytes, const ThumbnailRecipe& recipe);
 
 }  // namespace vok

@@ -9,6 +9,7 @@
 #include "codec/jpeg_encoder.h"
 #include "support/files.h"
 #include "support/temp_dir.h"
+#include "support/test_jpeg.h"
 
 namespace vok {
 namespace {
@@ -150,6 +151,37 @@ TEST(JpegCodecDecode, HugeDeclaredPicturesFailQuickly) {
         JpegError)
         << name;
   }
+}
+
+// Only one, three and four components are laid out as the reduction reads them.
+TEST(JpegCodecDecode, TwoComponentPictureIsRefused) {
+  test::TempDir dir;
+  const std::string path = dir.file("two.jpg");
+  test::writeTestJpeg(path, {40, 30, {{1, 1}, {1, 1}}}, test::texturedRows(40, 2));
+  JpegCodec codec;
+  codec.decodeFile(path);
+  EXPECT_EQ(codec.width(), 40);
+  EXPECT_THROW(codec.raster(), JpegError);
+}
+
+TEST(JpegCodecDecode, TinyFileDeclaringAPictureItCannotHoldIsRefused) {
+  // A 16 x 16 progressive file whose frame header is made to say 8000 x 8000: its coefficients
+  // would take 384 MB, far more than a file of this size can describe.
+  std::vector<unsigned char> bytes =
+      test::makeTestJpeg({16, 16, {{1, 1}, {1, 1}, {1, 1}}, true}, test::texturedRows(16, 3));
+  const unsigned char sof2[] = {0xFF, 0xC2};
+  const auto frame = std::search(bytes.begin(), bytes.end(), std::begin(sof2), std::end(sof2));
+  ASSERT_NE(frame, bytes.end());
+  for (const std::size_t at : {5, 7}) {  // height, then width, after length and precision
+    frame[at] = 8000 >> 8;
+    frame[at + 1] = 8000 & 0xFF;
+  }
+  test::TempDir dir;
+  test::writeBytes(dir.file("claim.jpg"), bytes);
+  JpegCodec codec;
+  codec.decodeFile(dir.file("claim.jpg"));
+  EXPECT_EQ(codec.width(), 8000);
+  EXPECT_THROW(codec.raster(), JpegError);
 }
 
 TEST(JpegCodecEncode, SameRasterGivesIdenticalBaselineFiles) {

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdlib>
 #include <filesystem>
 #include <optional>
 
@@ -17,6 +18,7 @@
 #include "support/files.h"
 #include "support/recording_window.h"
 #include "support/temp_dir.h"
+#include "support/test_jpeg.h"
 
 namespace vok {
 namespace {
@@ -99,7 +101,8 @@ std::vector<fs::path> jpegFilesIn(const fs::path& folder) {
 }
 
 TEST(ThumbnailReference, CorpusPicturesMatchTheReferenceTools) {
-  if (!haveReferenceTools()) GTEST_SKIP() << "djpeg/cjpeg are not installed";
+  ASSERT_TRUE(haveReferenceTools())
+      << "djpeg/cjpeg are not installed (scripts/install-deps.sh installs them)";
   std::vector<fs::path> pictures;
   for (const fs::path& path : jpegFilesIn(test::jpegCorpus(""))) {
     const std::string name = path.filename().string();
@@ -116,12 +119,14 @@ TEST(ThumbnailReference, CorpusPicturesMatchTheReferenceTools) {
 }
 
 TEST(ThumbnailReference, SamplePhotosMatchTheReferenceTools) {
-  if (!haveReferenceTools()) GTEST_SKIP() << "djpeg/cjpeg are not installed";
+  ASSERT_TRUE(haveReferenceTools())
+      << "djpeg/cjpeg are not installed (scripts/install-deps.sh installs them)";
   expectSameAsReference(jpegFilesIn(test::samplePhotos()), {160, 120});
 }
 
 TEST(ThumbnailReference, CameraPhotosMatchTheReferenceTools) {
-  if (!haveReferenceTools()) GTEST_SKIP() << "djpeg/cjpeg are not installed";
+  ASSERT_TRUE(haveReferenceTools())
+      << "djpeg/cjpeg are not installed (scripts/install-deps.sh installs them)";
   const auto photos = test::sharedPhotos();
   if (!photos) GTEST_SKIP() << "the shared photo set is not beside the checkout";
   expectSameAsReference(jpegFilesIn(*photos), {200, 200});
@@ -129,7 +134,8 @@ TEST(ThumbnailReference, CameraPhotosMatchTheReferenceTools) {
 
 // A written thumbnail file is the reference with one segment added: the comment with the mark.
 TEST(ThumbnailReference, WrittenThumbnailIsTheReferencePlusItsMark) {
-  if (!haveReferenceTools()) GTEST_SKIP() << "djpeg/cjpeg are not installed";
+  ASSERT_TRUE(haveReferenceTools())
+      << "djpeg/cjpeg are not installed (scripts/install-deps.sh installs them)";
   test::TempDir dir;
   test::RecordingWindow window;
   RunLog log;
@@ -142,6 +148,118 @@ TEST(ThumbnailReference, WrittenThumbnailIsTheReferencePlusItsMark) {
     EXPECT_TRUE(carriesMark(written)) << path;
     EXPECT_TRUE(std::optional(withoutMark(written)) == referenceThumbnail(path, {160, 120}, dir))
         << path;
+  }
+}
+
+using Sampling = std::vector<std::pair<int, int>>;
+
+// Every sampling of three components that libjpeg writes: factors 1 to 4, at most ten blocks in
+// a unit, each factor dividing the largest one in its direction.
+std::vector<Sampling> everyColourSampling() {
+  std::vector<std::pair<int, int>> factors;
+  for (int h = 1; h <= 4; ++h) {
+    for (int v = 1; v <= 4; ++v) factors.emplace_back(h, v);
+  }
+  std::vector<Sampling> samplings;
+  for (const auto& a : factors) {
+    for (const auto& b : factors) {
+      for (const auto& c : factors) {
+        const int maxH = std::max({a.first, b.first, c.first});
+        const int maxV = std::max({a.second, b.second, c.second});
+        const bool integral = maxH % a.first == 0 && maxH % b.first == 0 && maxH % c.first == 0 &&
+                              maxV % a.second == 0 && maxV % b.second == 0 && maxV % c.second == 0;
+        if (integral && a.first * a.second + b.first * b.second + c.first * c.second <= 10) {
+          samplings.push_back({a, b, c});
+        }
+      }
+    }
+  }
+  return samplings;
+}
+
+struct SweepShape {
+  ThumbnailBox box;
+  int width = 0;
+  int height = 0;
+};
+
+// Boxes of many proportions, each with pictures of odd sizes at least 8 times the box's height,
+// so that most rows are skipped.
+std::vector<SweepShape> sweepShapes(ThumbnailBox box, int variants) {
+  constexpr int kWidths[] = {37, 613, 131, 263};
+  constexpr int kExtraRows[] = {1, 29, 7, 13};
+  std::vector<SweepShape> shapes;
+  for (int i = 0; i < variants; ++i) {
+    shapes.push_back({box, kWidths[i % 4], 8 * box.height + kExtraRows[(i + i / 4) % 4]});
+  }
+  return shapes;
+}
+
+constexpr ThumbnailBox kSweepBoxes[] = {{32, 32},  {200, 33}, {45, 47},  {160, 120},
+                                        {33, 200}, {97, 61},  {200, 200}};
+
+// Makes the picture, decodes it with djpeg, and compares the canvas with and without skipping
+// to the reduction of djpeg's rows. Skipping must have happened wherever it is allowed.
+void expectSweepCase(const Sampling& sampling, bool progressive, const SweepShape& shape,
+                     const test::TempDir& dir) {
+  std::string name;
+  for (const auto& [h, v] : sampling) name += std::to_string(h) + "x" + std::to_string(v) + " ";
+  name += (progressive ? "progressive " : "baseline ") + std::to_string(shape.width) + "x" +
+          std::to_string(shape.height) + " in " + std::to_string(shape.box.width) + "x" +
+          std::to_string(shape.box.height);
+  SCOPED_TRACE(name);
+  const std::string path = dir.file("sweep.jpg"), full = dir.file("sweep.ppm");
+  test::writeTestJpeg(path, {shape.width, shape.height, sampling, progressive, 90},
+                      test::texturedRows(shape.width, 3));
+  const bool decodable = test::runCommand("djpeg -dct float -pnm " + shellQuote(path) + " > " +
+                                          shellQuote(full) + " 2>/dev/null")
+                             .status != 1;
+  const FittedSize size = FitToBox(shape.width, shape.height, shape.box.width, shape.box.height);
+  const Raster expected =
+      decodable ? referenceReduction(test::readPnm(full), size.width, size.height) : Raster();
+  // Skipping is allowed without vertical sampling, or where a component is sampled once in two
+  // rows and (at most) every second column and so is upsampled with the rows around it.
+  int maxH = 0, maxV = 0;
+  for (const auto& [h, v] : sampling) maxH = std::max(maxH, h), maxV = std::max(maxV, v);
+  bool skipAllowed = maxV == 1;
+  for (const auto& [h, v] : sampling) skipAllowed |= maxV == 2 && v == 1 && maxH <= 2 * h;
+  for (const bool skip : {false, true}) {
+    const PictureThumbnail made = makeThumbnail(path, {shape.box, skip, false});
+    ASSERT_EQ(made.readable, decodable) << made.failure;
+    if (!decodable) continue;
+    EXPECT_TRUE(made.canvas == expected) << (skip ? "rows skipped" : "every row decoded");
+    if (skip && skipAllowed) {
+      EXPECT_GT(made.skippedRows, shape.height / 2);
+    } else {
+      EXPECT_EQ(made.skippedRows, 0);
+    }
+  }
+}
+
+// Every sampling, baseline and progressive. CI takes one box and one picture for each; with
+// VOK_LONG_SWEEP set each is tried in every box at two sizes (about 15 minutes).
+TEST(ThumbnailReference, EverySamplingMatchesTheReferenceDecodeWithAndWithoutSkipping) {
+  ASSERT_TRUE(test::haveTool("djpeg"))
+      << "djpeg is not installed (scripts/install-deps.sh installs it)";
+  const bool longSweep = std::getenv("VOK_LONG_SWEEP") != nullptr;
+  test::TempDir dir;
+  std::size_t index = 0;
+  for (const Sampling& sampling : everyColourSampling()) {
+    for (const bool progressive : {false, true}) {
+      ++index;
+      if (longSweep) {
+        for (const ThumbnailBox box : kSweepBoxes) {
+          for (const SweepShape& shape : sweepShapes(box, 2)) {
+            expectSweepCase(sampling, progressive, shape, dir);
+          }
+        }
+      } else {
+        const ThumbnailBox box = kSweepBoxes[index % std::size(kSweepBoxes)];
+        const SweepShape shape = sweepShapes(box, 16)[index % 16];
+        expectSweepCase(sampling, progressive, shape, dir);
+      }
+      if (testing::Test::HasFatalFailure()) return;
+    }
   }
 }
 
