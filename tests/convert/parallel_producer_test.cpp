@@ -156,13 +156,15 @@ TEST(ParallelProducer, WorkersKeepMakingWhenTheOrderChanges) {
   ask(25, 40, 2, kRecipe);
   ask(40, paths.size(), 1, smaller);
 
-  ParallelThumbnailProducer producer(2);
-  producer.expect(paths, kRecipe, ThumbnailProducer::Reuse::kOnce);
-  for (const auto& [path, recipe] : asked) {
-    expectSame(producer.take(path, recipe), makeThumbnail(path, recipe), path);
+  for (const int jobs : {1, 2, 3}) {
+    ParallelThumbnailProducer producer(jobs);
+    producer.expect(paths, kRecipe, ThumbnailProducer::Reuse::kOnce);
+    for (const auto& [path, recipe] : asked) {
+      expectSame(producer.take(path, recipe), makeThumbnail(path, recipe), path);
+    }
+    EXPECT_EQ(producer.decodesOnRunThread(), 1) << jobs;
+    EXPECT_GE(producer.decodes(), static_cast<int>(asked.size())) << jobs;
   }
-  EXPECT_EQ(producer.decodesOnRunThread(), 1);
-  EXPECT_GE(producer.decodes(), static_cast<int>(asked.size()));
 }
 
 // The work on one picture runs out of memory on a worker: that picture is unreadable, the others
