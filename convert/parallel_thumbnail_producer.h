@@ -2,11 +2,14 @@
 
 #include <condition_variable>
 #include <cstddef>
-#include <map>
+#include <functional>
+#include <memory>
 #include <mutex>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <thread>
+#include <unordered_map>
 #include <vector>
 
 #include "convert/file_stamp.h"
@@ -16,14 +19,23 @@
 namespace vok {
 
 // Makes the thumbnails of the pictures a run is about to ask for on worker threads, a few
-// pictures ahead of the run, and hands them out in the run's order. A result is handed out only
-// while the file is unchanged since it was read and the recipe is the one asked for; otherwise
-// the picture is made again on the spot, exactly as an in-order run would have made it. The
-// thumbnails made during the size check are kept (see KeptThumbnails), so that the run that
-// follows does not decode the same unchanged picture twice; the workers fetch them ahead as well.
+// pictures ahead of the run, and hands them out as the run asks. The run may leave the expected
+// order (the selection changed while it goes on): a picture of the plan is then still made by the
+// workers, and they go on ahead from it; only a picture outside the plan is made on the run's
+// thread. A result is handed out only while the file is unchanged since it was read and the recipe
+// is the one asked for; otherwise the picture is made again on the spot, exactly as an in-order
+// run would have made it. A failure of the work on one picture, running out of memory included,
+// is an unreadable result for that picture. The thumbnails made during the size check are kept
+// (see KeptThumbnails), so that the run that follows does not decode the same unchanged picture
+// twice; the workers fetch them ahead as well.
 class ParallelThumbnailProducer : public ThumbnailProducer {
  public:
-  explicit ParallelThumbnailProducer(int jobs, KeepLimits limits = {});
+  // The work on one picture; tests put a failing one in.
+  using MakeThumbnail =
+      std::function<PictureThumbnail(const std::string& path, const ThumbnailRecipe& recipe)>;
+
+  explicit ParallelThumbnailProducer(int jobs, KeepLimits limits = {},
+                                     MakeThumbnail make = makeThumbnail);
   ~ParallelThumbnailProducer() override;
   ParallelThumbnailProducer(const ParallelThumbnailProducer&) = delete;
   ParallelThumbnailProducer& operator=(const ParallelThumbnailProducer&) = delete;
@@ -34,6 +46,8 @@ class ParallelThumbnailProducer : public ThumbnailProducer {
 
   // How many pictures were decoded, for tests and the benchmark.
   int decodes() const;
+  // How many of them on the run's thread instead of a worker, for tests.
+  int decodesOnRunThread() const;
   // How many bytes of kept thumbnails are held in memory now, for tests.
   std::size_t keptMemoryBytes() const { return kept_.memoryBytes(); }
 
@@ -42,17 +56,28 @@ class ParallelThumbnailProducer : public ThumbnailProducer {
     std::optional<FileStamp> stamp;  // taken before the file was read
     PictureThumbnail thumbnail;
   };
+  enum class State { kWaiting, kMaking, kReady, kTaken };
+  struct Slot {
+    State state = State::kWaiting;
+    std::optional<Made> made;  // when ready
+  };
 
   void work();
-  Made make(const std::string& path, const ThumbnailRecipe& recipe);
+  bool startable();
+  void finish(std::size_t index, int generation, Made made);
+  Made make(const std::string& path, const ThumbnailRecipe& recipe, bool onRunThread);
   // What was kept for the picture if the file is unchanged, else the picture made anew.
-  Made fetch(const std::string& path, const ThumbnailRecipe& recipe);
+  Made fetch(const std::string& path, const ThumbnailRecipe& recipe, bool onRunThread);
+  std::optional<std::size_t> findInPlan(const std::string& path) const;
+  void moveTo(std::size_t index);
+  void replan(const ThumbnailRecipe& recipe);
   PictureThumbnail takeInPlan(std::size_t index, const std::string& path,
                               const ThumbnailRecipe& recipe);
   void keep(const std::string& path, const Made& made, const ThumbnailRecipe& recipe);
   void stopWorkers();
 
   const int jobs_;
+  const MakeThumbnail make_;
   KeptThumbnails kept_;
 
   mutable std::mutex mutex_;
@@ -61,16 +86,21 @@ class ParallelThumbnailProducer : public ThumbnailProducer {
   std::vector<std::thread> workers_;
   bool stopping_ = false;
 
-  // The current plan: what to make, how far the workers got, how far the run took.
-  std::vector<std::string> plan_;
+  // The current plan: what to make and how far each picture got. The run is expected to ask for
+  // the picture at `cursor_` next; the workers make the first waiting ones from there on.
+  std::shared_ptr<const std::vector<std::string>> plan_;
   ThumbnailRecipe recipe_;
-  std::size_t nextToStart_ = 0;
-  std::size_t nextToTake_ = 0;
-  std::map<std::size_t, Made> ready_;
+  std::vector<Slot> slots_;
+  std::size_t cursor_ = 0;
+  std::size_t nextToStart_ = 0;  // no picture from `cursor_` up to here is waiting
+  std::size_t making_ = 0;       // pictures on the workers, of any plan
+  std::size_t ready_ = 0;        // results of this plan not taken
   int generation_ = 0;
   int decodes_ = 0;
+  int decodesOnRunThread_ = 0;
 
-  // Only touched by the run's thread.
+  // Only touched by the run's thread. The keys point into `*plan_`.
+  std::unordered_multimap<std::string_view, std::size_t> positions_;
   Reuse reuse_ = Reuse::kOnce;
 };
 

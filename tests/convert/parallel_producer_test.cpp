@@ -4,8 +4,11 @@
 
 #include <algorithm>
 #include <filesystem>
+#include <functional>
+#include <new>
 #include <thread>
 
+#include "codec/codec_errors.h"
 #include "codec/jpeg_codec.h"
 #include "support/files.h"
 #include "support/temp_dir.h"
@@ -128,6 +131,71 @@ TEST(ParallelProducer, FileChangedAfterItWasReadAheadIsReadAgain) {
   const PictureThumbnail made = producer.take(second, kRecipe);
   EXPECT_EQ(made.pictureWidth, 308);
   EXPECT_EQ(made.pictureHeight, 410);
+}
+
+// The selection changes while the run goes on: it skips pictures, goes back to skipped ones, asks
+// for one the plan does not hold, then for another box. The workers still make every picture of
+// the plan; only the one outside it is made on the run's thread.
+TEST(ParallelProducer, WorkersKeepMakingWhenTheOrderChanges) {
+  const auto paths = corpusPictures();
+  ASSERT_GT(paths.size(), 45u);
+  test::TempDir dir;
+  const std::string outside = dir.file("outside.jpg");
+  fs::copy_file(test::jpegCorpus("baseline-420-227x149.jpg"), outside);
+  const ThumbnailRecipe smaller{ThumbnailBox{64, 64}, true, true};
+
+  std::vector<std::pair<std::string, ThumbnailRecipe>> asked;
+  const auto ask = [&](std::size_t first, std::size_t last, std::size_t stride,
+                       const ThumbnailRecipe& recipe) {
+    for (std::size_t i = first; i < last; i += stride) asked.emplace_back(paths[i], recipe);
+  };
+  ask(0, 8, 1, kRecipe);
+  ask(15, 25, 3, kRecipe);
+  ask(9, 12, 1, kRecipe);
+  asked.emplace_back(outside, kRecipe);
+  ask(25, 40, 2, kRecipe);
+  ask(40, paths.size(), 1, smaller);
+
+  for (const int jobs : {1, 2, 3}) {
+    ParallelThumbnailProducer producer(jobs);
+    producer.expect(paths, kRecipe, ThumbnailProducer::Reuse::kOnce);
+    for (const auto& [path, recipe] : asked) {
+      expectSame(producer.take(path, recipe), makeThumbnail(path, recipe), path);
+    }
+    EXPECT_EQ(producer.decodesOnRunThread(), 1) << jobs;
+    EXPECT_GE(producer.decodes(), static_cast<int>(asked.size())) << jobs;
+  }
+}
+
+// The work on one picture runs out of memory on a worker: that picture is unreadable, the others
+// come out as ever and the run goes on to the end.
+TEST(ParallelProducer, FailedAllocationInAWorkerIsAnUnreadablePicture) {
+  std::vector<std::string> paths;
+  for (const char* name : {"baseline-420-227x149.jpg", "greyscale-128x128.jpg",
+                           "exif-orientation-3-308x410.jpg", "tiny-3x3.jpg"}) {
+    paths.push_back(test::jpegCorpus(name).string());
+  }
+  const std::string& failing = paths[1];
+  const std::vector<std::function<void()>> failures{[] { throw std::bad_alloc(); },
+                                                    [] { throw OutOfMemoryError(); }};
+  for (const auto& fail : failures) {
+    ParallelThumbnailProducer producer(2, {},
+                                       [&](const std::string& path, const ThumbnailRecipe& recipe) {
+                                         if (path == failing) fail();
+                                         return makeThumbnail(path, recipe);
+                                       });
+    producer.expect(paths, kRecipe, ThumbnailProducer::Reuse::kKeepForRun);
+    for (const std::string& path : paths) {
+      const PictureThumbnail made = producer.take(path, kRecipe);
+      if (path == failing) {
+        EXPECT_FALSE(made.readable);
+        EXPECT_TRUE(made.encoded.empty());
+      } else {
+        expectSame(made, makeThumbnail(path, kRecipe), path);
+      }
+    }
+    EXPECT_EQ(producer.decodesOnRunThread(), 0);
+  }
 }
 
 TEST(ParallelProducer, OutOfOrderRequestIsStillAnswered) {
