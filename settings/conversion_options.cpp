@@ -31,12 +31,12 @@ struct RangeMessages {
 void checkBoxRange(OptionControls& controls, SizeField field, const RangeMessages& messages) {
   const std::int32_t n = parseWholeNumber(controls.sizeText(field));
   if (n > kLargestBox) {
-    controls.showMessage(MessageKind::kWarning, MessageButton::kYes, messages.tooLarge);
+    controls.tellUser(MessageKind::kWarning, MessageButton::kYes, messages.tooLarge);
     controls.focusSizeField(field);
     controls.setSizeText(field, std::to_string(kLargestBox));
   }
   if (n < kSmallestBox) {
-    controls.showMessage(MessageKind::kWarning, MessageButton::kYes, messages.tooSmall);
+    controls.tellUser(MessageKind::kWarning, MessageButton::kYes, messages.tooSmall);
     controls.focusSizeField(field);
     controls.setSizeText(field, std::to_string(kSmallestBox));
   }
@@ -57,8 +57,8 @@ void LoadOptions(SettingsStore& store, OptionControls& controls, ProgramWideOpti
   const std::string drive = access.readText(section, "Drive", kDefaultDrive);
   const std::string directory = access.readText(section, "Directory", homeFolder());
   if (!controls.showOriginalFolder(std::string_view(drive).substr(0, 1), directory)) {
-    controls.showMessage(MessageKind::kWarning, MessageButton::kOk,
-                         "Last directory," + directory + " is not exist now.");
+    controls.tellUser(MessageKind::kWarning, MessageButton::kOk,
+                      "Last directory," + directory + " is not exist now.");
   }
   controls.setThumbnailFolderToOriginal();
 
@@ -67,7 +67,7 @@ void LoadOptions(SettingsStore& store, OptionControls& controls, ProgramWideOpti
   values.AutoDir = access.readFlag(section, "AutoDir", kDefaultAutoDir);
   values.Warning = access.readFlag(section, "Warning", kDefaultWarning);
   WriteOptions(controls, values);
-  controls.repaint();
+  controls.redrawNow();
 }
 
 void SaveOptions(SettingsStore& store, const OptionControls& controls,

@@ -24,7 +24,7 @@ bool ThumbnailOptionsRecord::showOriginalFolder(std::string_view drive, const st
   return true;
 }
 
-void ThumbnailOptionsRecord::showMessage(MessageKind kind, MessageButton, std::string_view text) {
+void ThumbnailOptionsRecord::tellUser(MessageKind kind, MessageButton, std::string_view text) {
   std::cerr << terminalPrefixOf(kind) << text << '\n';
 }
 

@@ -26,8 +26,8 @@ class ThumbnailOptionsRecord : public OptionControls {
   void setThumbnailFolderToOriginal() override {}
   void setMenuCaption(OptionMenuItem, std::string) override {}
   void setMenuTick(OptionMenuItem, bool) override {}
-  void repaint() override {}
-  void showMessage(MessageKind kind, MessageButton button, std::string_view text) override;
+  void redrawNow() override {}
+  void tellUser(MessageKind kind, MessageButton button, std::string_view text) override;
 
  private:
   ThumbnailOptions options_;

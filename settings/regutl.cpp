@@ -18,14 +18,14 @@ void EraseSettingsKey(SettingsStore& store, std::string_view path) {
 
 void LoadFormPosition(SettingsStore& store, FormWindow& window, std::string_view path) {
   SettingsAccess access(store, path);
-  const std::string section = window.objectName();
+  const std::string section = window.sectionName();
   window.setLeft(access.readInteger(section, "Left", window.left()));
   window.setTop(access.readInteger(section, "Top", window.top()));
 }
 
 void SaveFormPosition(SettingsStore& store, const FormWindow& window, std::string_view path) {
   SettingsAccess access(store, path);
-  const std::string section = window.objectName();
+  const std::string section = window.sectionName();
   access.writeInteger(section, "Left", window.left());
   access.writeInteger(section, "Top", window.top());
   access.close();

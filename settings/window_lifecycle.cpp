@@ -14,7 +14,7 @@ void createSettingsKeyIfMissing(SettingsStore& store) {
 
 // Loads the stored position; false when the window has no section yet.
 bool loadStoredPosition(SettingsStore& store, FormWindow& window) {
-  if (!SettingsKeyExists(store, subkeyPath(SettingsKeyPath, window.objectName()))) return false;
+  if (!SettingsKeyExists(store, subkeyPath(SettingsKeyPath, window.sectionName()))) return false;
   LoadFormPosition(store, window, SettingsKeyPath);
   return true;
 }
@@ -60,7 +60,7 @@ void htmlFormDestroy(SettingsStore& store, const HtmlFormModel& window) {
 
 void logViewerFormCreate(SettingsStore& store, FormWindow& window) {
   if (loadStoredPosition(store, window)) return;
-  window.resize(600, 480);
+  window.setWindowSize(600, 480);
   window.centreOnScreen();
 }
 
