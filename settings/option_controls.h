@@ -19,8 +19,9 @@ struct ProgramWideOptions {
   bool Warning = false;
 };
 
-// The main window's controls that show the conversion options. The desktop window implements it
-// over its widgets; the batch tool over a plain record (options_record.h); tests over a fake.
+// The main window's controls that show the conversion options, bound to the options record by
+// showOptions() and optionsShownBy() (conversion_options.h). The desktop window implements it over
+// its widgets, tests over a fake; the batch tool needs no controls and loads the record alone.
 class OptionControls : public virtual OptionFields {
  public:
   virtual void setSizeText(SizeField field, std::string text) = 0;

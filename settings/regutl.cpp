@@ -1,5 +1,6 @@
 #include "settings/regutl.h"
 
+#include "settings/key_path.h"
 #include "settings/settings_access.h"
 
 namespace vok {
@@ -10,6 +11,10 @@ bool SettingsKeyExists(const SettingsStore& store, std::string_view path) {
 
 void CreateSettingsKey(SettingsStore& store, std::string_view path) {
   store.createKey(path);
+}
+
+void ensureSettingsKey(SettingsStore& store) {
+  if (!SettingsKeyExists(store, SettingsKeyPath)) CreateSettingsKey(store, SettingsKeyPath);
 }
 
 void EraseSettingsKey(SettingsStore& store, std::string_view path) {

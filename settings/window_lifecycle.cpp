@@ -8,10 +8,6 @@
 namespace vok {
 namespace {
 
-void createSettingsKeyIfMissing(SettingsStore& store) {
-  if (!SettingsKeyExists(store, SettingsKeyPath)) CreateSettingsKey(store, SettingsKeyPath);
-}
-
 // Loads the stored position; false when the window has no section yet.
 bool loadStoredPosition(SettingsStore& store, FormWindow& window) {
   if (!SettingsKeyExists(store, subkeyPath(SettingsKeyPath, window.sectionName()))) return false;
@@ -22,7 +18,7 @@ bool loadStoredPosition(SettingsStore& store, FormWindow& window) {
 }  // namespace
 
 void mainFormCreate(SettingsStore& store, MainFormModel& window, ProgramWideOptions& values) {
-  createSettingsKeyIfMissing(store);
+  ensureSettingsKey(store);
   if (!loadStoredPosition(store, window)) {
     window.centreOnScreen();
     values.IgnoreX = 200;
@@ -40,7 +36,7 @@ void mainFormDestroy(SettingsStore& store, const MainFormModel& window,
 }
 
 void htmlFormCreate(SettingsStore& store, HtmlFormModel& window) {
-  createSettingsKeyIfMissing(store);
+  ensureSettingsKey(store);
   if (!loadStoredPosition(store, window)) window.centreOnScreen();
   CatalogSettings settings = window.catalogSettings();
   try {

@@ -40,7 +40,21 @@ TEST(LoadOptions, EmptyStoreGivesTheDefaults) {
   EXPECT_FALSE(form.ticks[OptionMenuItem::kWarning]);
   EXPECT_EQ(form.repaints, 1);
   EXPECT_TRUE(form.messages.empty());
-  EXPECT_TRUE(s.store.keyExists(SettingsKeyPath));  // opening the section creates the key
+  EXPECT_FALSE(s.store.keyExists(SettingsKeyPath));  // loading only reads
+}
+
+TEST(LoadOptions, RecordTakesTheDefaultsAndTheDriveLetter) {
+  test::StoreInTempDir s;
+  ThumbnailOptions options;
+  options.Directory = "/unchanged";
+  LoadOptions(s.store, options);
+  EXPECT_EQ(options.Directory, homeFolder());
+  EXPECT_EQ(options.ThumbX, "200");
+  EXPECT_FALSE(std::filesystem::exists(s.path()));
+
+  test::writeText(s.path(), "[\\software\\Tessaly_Vok\\formMain]\nDrive = \"cd\"\n");
+  LoadOptions(s.store, options);
+  EXPECT_EQ(options.Drive, "c");
 }
 
 TEST(LoadOptions, FlagsAndMissingFolder) {
@@ -78,6 +92,21 @@ TEST(LoadOptions, ValueOfWrongTypeStopsTheLoadKeepingWhatWasRead) {
   EXPECT_EQ(form.y, "200");
   EXPECT_EQ(form.post, "");  // not reached
   EXPECT_EQ(values.IgnoreX, 0);
+}
+
+TEST(LoadOptions, StopAfterTheFolderShowsTheFolderButNotTheMenu) {
+  test::StoreInTempDir s;
+  test::writeText(s.path(), "[\\software\\Tessaly_Vok\\formMain]\nDirectory = \"" +
+                                s.dir.path().string() + "\"\nIgnoreY = dword:1\n");
+  FakeMainForm form;
+  ProgramWideOptions values;
+  EXPECT_THROW(LoadOptions(s.store, form, values), SettingsValueTypeError);
+  EXPECT_EQ(form.folder, s.dir.path().string());
+  EXPECT_EQ(form.thumbnailFolder, form.folder);
+  EXPECT_EQ(values.IgnoreX, 200);  // read before the failure
+  EXPECT_EQ(values.IgnoreY, 0);
+  EXPECT_TRUE(form.captions.empty());
+  EXPECT_EQ(form.repaints, 0);
 }
 
 TEST(SaveOptions, StoresNumbersAndRoundTrips) {
