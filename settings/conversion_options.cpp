@@ -82,7 +82,7 @@ void SaveOptions(SettingsStore& store, const ThumbnailOptions& options, const Se
   access.close();
 }
 
-void LoadOptions(SettingsStore& store, OptionControls& controls, ProgramWideOptions& values) {
+void LoadOptions(SettingsStore& store, OptionControls& controls, ThumbnailOptions& values) {
   ThumbnailOptions options = optionsShownBy(controls, values);
   SectionLoad loaded;
   try {
@@ -96,11 +96,11 @@ void LoadOptions(SettingsStore& store, OptionControls& controls, ProgramWideOpti
 }
 
 void SaveOptions(SettingsStore& store, const OptionControls& controls,
-                 const ProgramWideOptions& values) {
+                 const ThumbnailOptions& values) {
   SaveOptions(store, optionsShownBy(controls, values));
 }
 
-ThumbnailOptions optionsShownBy(const OptionControls& controls, const ProgramWideOptions& values) {
+ThumbnailOptions optionsShownBy(const OptionControls& controls, const ThumbnailOptions& values) {
   ThumbnailOptions options;
   options.ThumbX = controls.sizeText(SizeField::kX);
   options.ThumbY = controls.sizeText(SizeField::kY);
@@ -115,7 +115,7 @@ ThumbnailOptions optionsShownBy(const OptionControls& controls, const ProgramWid
   return options;
 }
 
-void showOptions(OptionControls& controls, ProgramWideOptions& values,
+void showOptions(OptionControls& controls, ThumbnailOptions& values,
                  const ThumbnailOptions& options, const SectionLoad& loaded) {
   controls.setSizeText(SizeField::kX, options.ThumbX);
   controls.setSizeText(SizeField::kY, options.ThumbY);
@@ -137,7 +137,7 @@ void showOptions(OptionControls& controls, ProgramWideOptions& values,
   controls.redrawNow();
 }
 
-void WriteOptions(OptionControls& controls, const ProgramWideOptions& values) {
+void WriteOptions(OptionControls& controls, const ThumbnailOptions& values) {
   controls.setMenuCaption(OptionMenuItem::kIgnoreSizeX,
                           "Ignore Size X=" + std::to_string(values.IgnoreX));
   controls.setMenuCaption(OptionMenuItem::kIgnoreSizeY,
@@ -146,12 +146,12 @@ void WriteOptions(OptionControls& controls, const ProgramWideOptions& values) {
   controls.setMenuTick(OptionMenuItem::kWarning, values.Warning);
 }
 
-void menuOptionAutoDirClick(OptionControls& controls, ProgramWideOptions& values) {
+void menuOptionAutoDirClick(OptionControls& controls, ThumbnailOptions& values) {
   values.AutoDir = !values.AutoDir;
   controls.setMenuTick(OptionMenuItem::kAutoDir, values.AutoDir);
 }
 
-void menuOptionWarningClick(OptionControls& controls, ProgramWideOptions& values) {
+void menuOptionWarningClick(OptionControls& controls, ThumbnailOptions& values) {
   values.Warning = !values.Warning;
   controls.setMenuTick(OptionMenuItem::kWarning, values.Warning);
 }

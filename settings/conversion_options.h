@@ -24,29 +24,31 @@ void LoadOptions(SettingsStore& store, ThumbnailOptions& options, ValueNames* re
 void SaveOptions(SettingsStore& store, const ThumbnailOptions& options,
                  const SectionLoad& loaded = {});
 
-// The main window's load and save: the record bound to its controls and program-wide values. The
-// load is LoadOptions and showOptions below; a value of the wrong type throws after what was read
-// before it has been shown. The save stores optionsShownBy().
-void LoadOptions(SettingsStore& store, OptionControls& controls, ProgramWideOptions& values);
+// The main window's load and save. `values` is the window's options record (option_controls.h):
+// its program-wide values are loaded into it and saved from it, the rest go to and come from the
+// controls. The load is LoadOptions and showOptions below; a value of the wrong type throws after
+// what was read before it has been shown. The save stores optionsShownBy().
+void LoadOptions(SettingsStore& store, OptionControls& controls, ThumbnailOptions& values);
 void SaveOptions(SettingsStore& store, const OptionControls& controls,
-                 const ProgramWideOptions& values);
+                 const ThumbnailOptions& values);
 
-// The record of what the controls and the program-wide values show now.
-ThumbnailOptions optionsShownBy(const OptionControls& controls, const ProgramWideOptions& values);
+// The window's record `values` with the values its controls hold filled in: what the window
+// stores, as it shows it now.
+ThumbnailOptions optionsShownBy(const OptionControls& controls, const ThumbnailOptions& values);
 
-// Puts a loaded record into the controls and the program-wide values: the fields, then the
+// Puts a loaded record into the controls and the window's record `values`: the fields, then the
 // Original folder (with its message when it cannot be shown; the thumbnail folder follows it),
 // then the program-wide values; WriteOptions() and a redraw end it. After a load that stopped
 // early (`loaded`), the folder is shown only when it was read, and the menu and the redraw are
 // left out, as they were never reached.
-void showOptions(OptionControls& controls, ProgramWideOptions& values,
+void showOptions(OptionControls& controls, ThumbnailOptions& values,
                  const ThumbnailOptions& options, const SectionLoad& loaded = {});
 
 // Shows the program-wide values in the Option menu: "Ignore Size X=200", ticks of the switches.
-void WriteOptions(OptionControls& controls, const ProgramWideOptions& values);
+void WriteOptions(OptionControls& controls, const ThumbnailOptions& values);
 
-void menuOptionAutoDirClick(OptionControls& controls, ProgramWideOptions& values);
-void menuOptionWarningClick(OptionControls& controls, ProgramWideOptions& values);
+void menuOptionAutoDirClick(OptionControls& controls, ThumbnailOptions& values);
+void menuOptionWarningClick(OptionControls& controls, ThumbnailOptions& values);
 
 // The range check when a box field loses the focus: above 200 becomes "200", below 32 becomes
 // "32", each after its message. A text that is not a whole number throws NotWholeNumberError and

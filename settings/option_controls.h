@@ -1,23 +1,28 @@
 #pragma once
 
-#include <cstdint>
 #include <string>
 #include <string_view>
 
 #include "convert/option_fields.h"
+#include "convert/thumbnail_options.h"
 
 namespace vok {
 
 enum class OptionMenuItem { kIgnoreSizeX, kIgnoreSizeY, kAutoDir, kWarning };
 
-// The options that are not held by a control but shared by the main window, the ignore-size
-// dialog and the conversion run. Before the options are loaded they are 0, 0, no and no.
-struct ProgramWideOptions {
-  std::int32_t IgnoreX = 0;
-  std::int32_t IgnoreY = 0;
-  bool AutoDir = false;
-  bool Warning = false;
-};
+// The main window keeps its conversion options in one ThumbnailOptions record, the same record a
+// run reads: the program-wide values (IgnoreX, IgnoreY, AutoDir, Warning), shared with the
+// ignore-size dialog and the run, live in it; the other values live in the controls, and the
+// record takes them from there when it is saved (optionsShownBy). Before the options are loaded
+// the program-wide values are 0, 0, no and no.
+inline ThumbnailOptions optionsBeforeLoad() {
+  ThumbnailOptions options;
+  options.IgnoreX = 0;
+  options.IgnoreY = 0;
+  options.AutoDir = false;
+  options.Warning = false;
+  return options;
+}
 
 // The main window's controls that show the conversion options, bound to the options record by
 // showOptions() and optionsShownBy() (conversion_options.h). The desktop window implements it over

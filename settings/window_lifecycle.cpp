@@ -17,7 +17,7 @@ bool loadStoredPosition(SettingsStore& store, FormWindow& window) {
 
 }  // namespace
 
-void mainFormCreate(SettingsStore& store, MainFormModel& window, ProgramWideOptions& values) {
+void mainFormCreate(SettingsStore& store, MainFormModel& window, ThumbnailOptions& values) {
   ensureSettingsKey(store);
   if (!loadStoredPosition(store, window)) {
     window.centreOnScreen();
@@ -29,7 +29,7 @@ void mainFormCreate(SettingsStore& store, MainFormModel& window, ProgramWideOpti
 }
 
 void mainFormDestroy(SettingsStore& store, const MainFormModel& window,
-                     const ProgramWideOptions& values) {
+                     const ThumbnailOptions& values) {
   if (!SettingsKeyExists(store, SettingsKeyPath)) return;
   SaveFormPosition(store, window, SettingsKeyPath);
   SaveOptions(store, window, values);

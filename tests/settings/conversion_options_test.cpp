@@ -21,7 +21,7 @@ std::optional<StoredValue> mainValue(const SettingsStore& store, const char* nam
 TEST(LoadOptions, EmptyStoreGivesTheDefaults) {
   test::StoreInTempDir s;
   FakeMainForm form;
-  ProgramWideOptions values;
+  ThumbnailOptions values = optionsBeforeLoad();
   LoadOptions(s.store, form, values);
   EXPECT_EQ(form.x, "200");
   EXPECT_EQ(form.y, "200");
@@ -64,7 +64,7 @@ TEST(LoadOptions, FlagsAndMissingFolder) {
                   "IgnoreX = \"-8\"\nIgnoreY = \"many\"\nDirectory = \"" +
                       s.dir.file("removed") + "\"\nDrive = \"c\"\nThumbX = \"abc\"\n");
   FakeMainForm form;
-  ProgramWideOptions values;
+  ThumbnailOptions values = optionsBeforeLoad();
   LoadOptions(s.store, form, values);
   EXPECT_FALSE(values.AutoDir);
   EXPECT_TRUE(values.Warning);
@@ -86,7 +86,7 @@ TEST(LoadOptions, ValueOfWrongTypeStopsTheLoadKeepingWhatWasRead) {
                   "[\\software\\Tessaly_Vok\\formMain]\nThumbX = \"120\"\n"
                   "Preamble = dword:00000001\nPostamble = \"-s\"\n");
   FakeMainForm form;
-  ProgramWideOptions values;
+  ThumbnailOptions values = optionsBeforeLoad();
   EXPECT_THROW(LoadOptions(s.store, form, values), SettingsValueTypeError);
   EXPECT_EQ(form.x, "120");
   EXPECT_EQ(form.y, "200");
@@ -99,7 +99,7 @@ TEST(LoadOptions, StopAfterTheFolderShowsTheFolderButNotTheMenu) {
   test::writeText(s.path(), "[\\software\\Tessaly_Vok\\formMain]\nDirectory = \"" +
                                 s.dir.path().string() + "\"\nIgnoreY = dword:1\n");
   FakeMainForm form;
-  ProgramWideOptions values;
+  ThumbnailOptions values = optionsBeforeLoad();
   EXPECT_THROW(LoadOptions(s.store, form, values), SettingsValueTypeError);
   EXPECT_EQ(form.folder, s.dir.path().string());
   EXPECT_EQ(form.thumbnailFolder, form.folder);
@@ -118,7 +118,11 @@ TEST(SaveOptions, StoresNumbersAndRoundTrips) {
   form.post = "-s \"q\"";
   form.driveLetter = "/";
   form.folder = s.dir.path().string();
-  const ProgramWideOptions values{150, 0, false, true};
+  ThumbnailOptions values;
+  values.IgnoreX = 150;
+  values.IgnoreY = 0;
+  values.AutoDir = false;
+  values.Warning = true;
   SaveOptions(s.store, form, values);
   EXPECT_EQ(mainValue(s.store, "ThumbX"), StoredValue::ofText("120"));
   EXPECT_EQ(mainValue(s.store, "ThumbY"), StoredValue::ofText("90"));
@@ -127,7 +131,7 @@ TEST(SaveOptions, StoresNumbersAndRoundTrips) {
   EXPECT_EQ(mainValue(s.store, "Warning"), StoredValue::ofText("1"));
 
   FakeMainForm next;
-  ProgramWideOptions loaded;
+  ThumbnailOptions loaded = optionsBeforeLoad();
   LoadOptions(s.store, next, loaded);
   EXPECT_EQ(next.x, "120");
   EXPECT_EQ(next.y, "90");
@@ -156,7 +160,7 @@ TEST(SaveOptions, SizeThatIsNotANumberWritesNothing) {
 TEST(OptionMenu, SwitchesToggleTheirTicksOnly) {
   test::StoreInTempDir s;
   FakeMainForm form;
-  ProgramWideOptions values{200, 200, true, false};
+  ThumbnailOptions values;  // 200, 200, Auto Dir on, Warning off
   menuOptionWarningClick(form, values);
   EXPECT_TRUE(values.Warning);
   EXPECT_TRUE(form.ticks[OptionMenuItem::kWarning]);

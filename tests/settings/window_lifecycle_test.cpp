@@ -26,7 +26,7 @@ struct ProgramRun {
 
   SettingsStore& store;
   test::FakeMainForm main;
-  ProgramWideOptions values;
+  ThumbnailOptions values = optionsBeforeLoad();
   test::FakeWindow<> logViewer{"formLogViewer"};
   test::FakeHtmlForm html;
 };
