@@ -14,8 +14,6 @@ namespace vok::test {
 // recorded in order.
 class RecordingWindow : public RunHost, public MessageRecorder {
  public:
-  using Message = ShownMessage;
-
   std::string sizeX = "160";
   std::string sizeY = "120";
   std::string pre = "_";
