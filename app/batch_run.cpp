@@ -2,15 +2,12 @@
 
 #include <cstdio>
 #include <filesystem>
-#include <thread>
 
 #include "app/terminal_window.h"
 #include "common/error.h"
 #include "common/error_box.h"
-#include "convert/conversion_run.h"
+#include "convert/conversion_engine.h"
 #include "convert/folder_pair.h"
-#include "convert/parallel_thumbnail_producer.h"
-#include "convert/picture_stage.h"
 #include "settings/stored_options.h"
 
 namespace vok {
@@ -29,11 +26,6 @@ std::string folderPathOf(const std::string& argument) {
 
 void printError(const std::string& message) {
   std::fprintf(stderr, "error: %s\n", errorBoxText(message).c_str());
-}
-
-int defaultJobs() {
-  const unsigned cores = std::thread::hardware_concurrency();
-  return cores == 0 ? 1 : static_cast<int>(cores);
 }
 
 }  // namespace
@@ -79,7 +71,7 @@ int runBatch(const BatchOptions& batch) {
       !batch.quiet);
   FolderPair folders(original, options.AutoDir,
                      {[&](std::string_view text) {
-                        window.showMessage(MessageKind::kWarning, MessageButton::kOk, text);
+                        window.tellUser(MessageKind::kWarning, MessageButton::kOk, text);
                       },
                       {}});
   folders.setOriginalFolder(original);
@@ -87,20 +79,20 @@ int runBatch(const BatchOptions& batch) {
   window.setFolders(folders.originalFolder(), folders.thumbnailFolder());
   window.readFileList();
   if (window.fileCount() == 0) {
-    window.showMessage(MessageKind::kWarning, MessageButton::kOk,
-                       "There is no JPEG file in the directory.");
+    window.tellUser(MessageKind::kWarning, MessageButton::kOk,
+                    "There is no JPEG file in the directory.");
   } else {
     window.selectAll();
   }
 
   FixedCatalogSettings catalogSource(catalog);
-  PictureStage stage(window, log, options);
-  ParallelThumbnailProducer producer(batch.jobs > 0 ? batch.jobs : defaultJobs());
-  ConversionRun conversion(window, log, options, catalogSource, stage, producer);
-  const RunSummary summary = conversion.run();
+  EngineSetup setup;
+  setup.jobs = batch.jobs > 0 ? batch.jobs : ConversionEngine::allCores();
+  ConversionEngine engine(window, log, options, catalogSource, std::move(setup));
+  const RunSummary summary = engine.run();
   window.flushLog();
   if (summary.stopped()) {
-    window.setStatusText("");
+    window.reportStatus("");
     try {
       summary.rethrowError();
     } catch (const std::exception& error) {

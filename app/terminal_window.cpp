@@ -27,7 +27,7 @@ void TerminalWindow::selectAll() {
   selected_.assign(files_.size(), true);
 }
 
-void TerminalWindow::rereadFileLists() {
+void TerminalWindow::refreshFileLists() {
   flushLog();
   readFileList();
 }
@@ -41,17 +41,17 @@ void TerminalWindow::flushLog() {
   std::fflush(stdout);
 }
 
-void TerminalWindow::showMessage(MessageKind kind, MessageButton, std::string_view text) {
+void TerminalWindow::tellUser(MessageKind kind, MessageButton, std::string_view text) {
   ++messageCounts_[static_cast<int>(kind)];
   flushLog();
-  setStatusText("");
+  reportStatus("");
   // A box shows a carriage return as a line break.
   std::string message(text);
   std::replace(message.begin(), message.end(), '\r', '\n');
   std::fprintf(stderr, "%s%s\n", terminalPrefixOf(kind), message.c_str());
 }
 
-void TerminalWindow::setStatusText(std::string_view text) {
+void TerminalWindow::reportStatus(std::string_view text) {
   if (!progressOnTerminal_) return;
   if (text.empty()) {
     if (progressShown_) std::fputs("\r\033[K", stderr);

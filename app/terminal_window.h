@@ -5,14 +5,14 @@
 #include <vector>
 
 #include "common/run_log.h"
-#include "convert/main_window.h"
+#include "convert/run_host.h"
 
 namespace vok {
 
 // The main window of the batch tool: fields filled from the command line, the file list read
 // from the Original folder, message boxes printed on standard error without waiting for an
 // answer, the run log printed on standard output as it grows.
-class TerminalWindow : public MainWindow {
+class TerminalWindow : public RunHost {
  public:
   struct Fields {
     std::string sizeX;
@@ -32,26 +32,30 @@ class TerminalWindow : public MainWindow {
   void flushLog();
   int messageCount(MessageKind kind) const { return messageCounts_[static_cast<int>(kind)]; }
 
-  std::string sizeXText() const override { return fields_.sizeX; }
-  std::string sizeYText() const override { return fields_.sizeY; }
+  std::string sizeText(SizeField field) const override {
+    return field == SizeField::kX ? fields_.sizeX : fields_.sizeY;
+  }
   std::string preamble() const override { return fields_.preamble; }
   std::string postamble() const override { return fields_.postamble; }
-  bool htmlChecked() const override { return fields_.html; }
   std::string originalFolder() const override { return original_; }
+  void tellUser(MessageKind kind, MessageButton button, std::string_view text) override;
+
+  bool htmlChecked() const override { return fields_.html; }
   std::string thumbnailFolder() const override { return thumbnail_; }
   std::size_t fileCount() const override { return files_.size(); }
   std::string fileName(std::size_t index) const override { return files_.at(index); }
-  bool isSelected(std::size_t index) const override { return selected_.at(index); }
-  void setSelected(std::size_t index, bool selected) override { selected_.at(index) = selected; }
-  void rereadFileLists() override;
-  void showMessage(MessageKind kind, MessageButton button, std::string_view text) override;
-  void setStatusText(std::string_view text) override;
-  void setProgressRange(int, int maximum) override { progressMaximum_ = maximum; }
-  void setProgressPosition(int) override {}
-  void setBusy(bool) override {}
-  void showPreview(const Raster&, int, int) override {}
-  void hidePreview() override {}
-  void processEvents() override { flushLog(); }
+  bool fileSelected(std::size_t index) const override { return selected_.at(index); }
+  void setFileSelected(std::size_t index, bool selected) override {
+    selected_.at(index) = selected;
+  }
+  void refreshFileLists() override;
+  void reportStatus(std::string_view text) override;
+  void reportProgressRange(int, int maximum) override { progressMaximum_ = maximum; }
+  void reportProgress(int) override {}
+  void reportWorking(bool) override {}
+  void presentThumbnail(const Raster&, int, int) override {}
+  void withdrawThumbnail() override {}
+  void letEventsRun() override { flushLog(); }
 
  private:
   Fields fields_;

@@ -39,10 +39,10 @@ std::string fileNameOf(const std::string& path) {
 
 }  // namespace
 
-ConversionRun::ConversionRun(MainWindow& window, RunLog& log, const ThumbnailOptions& options,
+ConversionRun::ConversionRun(RunHost& host, RunLog& log, const ThumbnailOptions& options,
                              const CatalogSettingsSource& catalog, PictureStage& stage,
                              ThumbnailProducer& producer, PageEnvironment environment)
-    : window_(window),
+    : host_(host),
       log_(log),
       options_(options),
       catalog_(catalog),
@@ -67,7 +67,7 @@ RunSummary ConversionRun::run() {
 }
 
 bool ConversionRun::checksPass() {
-  if (window_.preamble().empty() && window_.postamble().empty()) {
+  if (host_.preamble().empty() && host_.postamble().empty()) {
     show(MessageKind::kWarning, MessageButton::kOk, "Preamble and Postamble are empty.");
     return false;
   }
@@ -81,16 +81,15 @@ bool ConversionRun::checksPass() {
 void ConversionRun::execute() {
   if (!checksPass()) return;
 
-  html_ = window_.htmlChecked();
-  relativeThumbnailFolder_ =
-      thumbnailLinkFolder(window_.originalFolder(), window_.thumbnailFolder());
-  tally_ = Tally{static_cast<int>(window_.fileCount()), countSelected(), 0};
-  window_.setProgressRange(1, tally_.entries);
+  html_ = host_.htmlChecked();
+  relativeThumbnailFolder_ = thumbnailLinkFolder(host_.originalFolder(), host_.thumbnailFolder());
+  tally_ = Tally{static_cast<int>(host_.fileCount()), countSelected(), 0};
+  host_.reportProgressRange(1, tally_.entries);
   ignoreX_ = options_.IgnoreX;
   ignoreY_ = options_.IgnoreY;
   log_.clear();
   const bool displayInNewPage = catalog_.current().DisplayInNewPage;
-  window_.setProgressRange(1, tally_.selected);
+  host_.reportProgressRange(1, tally_.selected);
 
   if (html_) {
     CheckPictureSizes();
@@ -100,7 +99,7 @@ void ConversionRun::execute() {
       return;
     }
   }
-  window_.setProgressRange(1, tally_.selected);
+  host_.reportProgressRange(1, tally_.selected);
 
   CatalogRunSettings catalogRun = readCatalogRunSettings(catalog_.current(), html_);
   catalogRun.displayInNewPage = displayInNewPage;
@@ -113,23 +112,23 @@ void ConversionRun::execute() {
     multiPage_ = catalogRun.multiPage;
     lastPage_ = 0;
     layout_.emplace(catalog_, log_, environment_);
-    layout_->start(tally_.selected, catalogRun, window_.originalFolder());
+    layout_->start(tally_.selected, catalogRun, host_.originalFolder());
   }
 
   producer_.expect(selectedPaths(), stage_.currentRecipe(), ThumbnailProducer::Reuse::kOnce);
   for (std::size_t index = 0;
        tally_.ordinal <= tally_.selected && index < static_cast<std::size_t>(tally_.entries);
        ++index) {
-    if (window_.isSelected(index)) convertEntry(index);
-    window_.processEvents();
+    if (host_.fileSelected(index)) convertEntry(index);
+    host_.letEventsRun();
   }
 
   if (html_) layout_->finish();
   layout_.reset();
   summary_.outcome = RunSummary::Outcome::kFinished;
-  window_.hidePreview();
-  window_.setProgressPosition(0);
-  window_.rereadFileLists();
+  host_.withdrawThumbnail();
+  host_.reportProgress(0);
+  host_.refreshFileLists();
 }
 
 void ConversionRun::convertEntry(std::size_t index) {
@@ -143,9 +142,9 @@ void ConversionRun::convertEntry(std::size_t index) {
     if (page != lastPage_) ++summary_.pagesWritten;
     lastPage_ = page;
   }
-  window_.setProgressPosition(tally_.ordinal);
-  window_.setStatusText("Converting (" + std::to_string(tally_.ordinal) + "/" +
-                        std::to_string(tally_.selected) + ")  " + name);
+  host_.reportProgress(tally_.ordinal);
+  host_.reportStatus("Converting (" + std::to_string(tally_.ordinal) + "/" +
+                     std::to_string(tally_.selected) + ")  " + name);
 
   if (stage_.ShowPicture(path, producer_.take(path, stage_.currentRecipe()))) {
     const int width = stage_.pictureWidth();
@@ -160,15 +159,15 @@ void ConversionRun::convertEntry(std::size_t index) {
     show(MessageKind::kWarning, MessageButton::kOk, "UnExpected Error.  File name is " + path);
   }
 
-  window_.setStatusText("");
+  host_.reportStatus("");
   if (html_) layout_->afterFile();
 }
 
 void ConversionRun::saveThumbnailOf(const std::string& picturePath,
                                     const std::string& pictureName) {
   const std::string thumbnailName =
-      thumbnailNameOf(pictureName, window_.preamble(), window_.postamble());
-  const std::string thumbnailPath = pathInFolder(window_.thumbnailFolder(), thumbnailName);
+      thumbnailNameOf(pictureName, host_.preamble(), host_.postamble());
+  const std::string thumbnailPath = pathInFolder(host_.thumbnailFolder(), thumbnailName);
   if (keepsForeignPicture(thumbnailPath)) return;
   try {
     stage_.SaveThumbnail(thumbnailPath);
@@ -230,24 +229,24 @@ void ConversionRun::reportTooSmall(const std::string& path, const std::string& n
 
 int ConversionRun::countSelected() const {
   int count = 0;
-  for (std::size_t i = 0; i < window_.fileCount(); ++i) count += window_.isSelected(i) ? 1 : 0;
+  for (std::size_t i = 0; i < host_.fileCount(); ++i) count += host_.fileSelected(i) ? 1 : 0;
   return count;
 }
 
 std::vector<std::string> ConversionRun::selectedPaths() const {
   std::vector<std::string> paths;
-  for (std::size_t i = 0; i < window_.fileCount(); ++i) {
-    if (window_.isSelected(i)) paths.push_back(entryPath(i));
+  for (std::size_t i = 0; i < host_.fileCount(); ++i) {
+    if (host_.fileSelected(i)) paths.push_back(entryPath(i));
   }
   return paths;
 }
 
 std::string ConversionRun::entryPath(std::size_t index) const {
-  return pathInFolder(window_.originalFolder(), window_.fileName(index));
+  return pathInFolder(host_.originalFolder(), host_.fileName(index));
 }
 
 void ConversionRun::show(MessageKind kind, MessageButton button, const std::string& text) {
-  window_.showMessage(kind, button, text);
+  host_.tellUser(kind, button, text);
 }
 
 }  // namespace vok

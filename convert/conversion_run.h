@@ -8,8 +8,8 @@
 #include "catalog/catalog_settings.h"
 #include "catalog/page_environment.h"
 #include "common/run_log.h"
-#include "convert/main_window.h"
 #include "convert/picture_stage.h"
+#include "convert/run_host.h"
 #include "convert/run_summary.h"
 #include "convert/thumbnail_options.h"
 #include "convert/thumbnail_producer.h"
@@ -22,7 +22,7 @@ namespace vok {
 // that is not a whole number) comes back in the summary, for the host's general error box.
 class ConversionRun {
  public:
-  ConversionRun(MainWindow& window, RunLog& log, const ThumbnailOptions& options,
+  ConversionRun(RunHost& host, RunLog& log, const ThumbnailOptions& options,
                 const CatalogSettingsSource& catalog, PictureStage& stage,
                 ThumbnailProducer& producer, PageEnvironment environment = systemPageEnvironment());
 
@@ -52,7 +52,7 @@ class ConversionRun {
   std::string entryPath(std::size_t index) const;
   void show(MessageKind kind, MessageButton button, const std::string& text);
 
-  MainWindow& window_;
+  RunHost& host_;
   RunLog& log_;
   const ThumbnailOptions& options_;
   const CatalogSettingsSource& catalog_;

@@ -14,20 +14,20 @@ void ConversionRun::CheckPictureSizes() {
   for (std::size_t index = 0;
        tally_.ordinal <= tally_.selected && index < static_cast<std::size_t>(tally_.entries);
        ++index) {
-    if (window_.isSelected(index)) {
+    if (host_.fileSelected(index)) {
       ++tally_.ordinal;
-      window_.setProgressPosition(tally_.ordinal);
+      host_.reportProgress(tally_.ordinal);
       const std::string path = entryPath(index);
-      const std::string name = window_.fileName(index);
-      window_.setStatusText("Checking Picture Size (" + std::to_string(tally_.ordinal) + "/" +
-                            std::to_string(tally_.selected) + ")  " + name);
+      const std::string name = host_.fileName(index);
+      host_.reportStatus("Checking Picture Size (" + std::to_string(tally_.ordinal) + "/" +
+                         std::to_string(tally_.selected) + ")  " + name);
 
       if (stage_.ShowPicture(path, producer_.take(path, stage_.currentRecipe()))) {
         const int width = stage_.pictureWidth();
         const int height = stage_.pictureHeight();
         if (height <= ignoreY_ || width <= ignoreX_) {
           reportTooSmall(path, name, width, height);
-          window_.setSelected(index, false);
+          host_.setFileSelected(index, false);
         }
       } else {
         ++summary_.unreadable;
@@ -35,12 +35,12 @@ void ConversionRun::CheckPictureSizes() {
         if (options_.Warning) {
           show(MessageKind::kInformation, MessageButton::kYes, name + "\rFile is corrupt.");
         }
-        window_.setSelected(index, false);
+        host_.setFileSelected(index, false);
       }
     }
-    window_.processEvents();
+    host_.letEventsRun();
   }
-  window_.setStatusText("");
+  host_.reportStatus("");
 }
 
 }  // namespace vok

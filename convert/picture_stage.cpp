@@ -9,25 +9,25 @@ namespace vok {
 
 ThumbnailRecipe PictureStage::currentRecipe() const {
   ThumbnailRecipe recipe;
-  const auto width = tryParseWholeNumber(window_.sizeXText());
-  const auto height = tryParseWholeNumber(window_.sizeYText());
+  const auto width = tryParseWholeNumber(host_.sizeText(SizeField::kX));
+  const auto height = tryParseWholeNumber(host_.sizeText(SizeField::kY));
   if (width && height) recipe.box = ThumbnailBox{*width, *height};
   return recipe;
 }
 
 bool PictureStage::ShowPicture(const std::string& path) {
-  window_.setBusy(true);
+  host_.reportWorking(true);
   const ThumbnailRecipe recipe = currentRecipe();
   return ShowPicture(path, makeThumbnail(path, recipe));
 }
 
 bool PictureStage::ShowPicture(const std::string& path, PictureThumbnail made) {
-  window_.setBusy(true);
+  host_.reportWorking(true);
   if (!made.readable) {
     const std::string text = path + " is corrupt.";
     log_.append(text);
-    if (options_.Warning) window_.showMessage(MessageKind::kWarning, MessageButton::kOk, text);
-    window_.setBusy(false);
+    if (options_.Warning) host_.tellUser(MessageKind::kWarning, MessageButton::kOk, text);
+    host_.reportWorking(false);
     return false;
   }
   sourcePath_ = path;
@@ -38,9 +38,9 @@ bool PictureStage::ShowPicture(const std::string& path, PictureThumbnail made) {
 
   const ThumbnailRecipe recipe = currentRecipe();
   box_ = recipe.box.value_or(ThumbnailBox{canvas_.width(), canvas_.height()});
-  window_.showPreview(canvas_, (box_.width - canvas_.width()) / 2,
-                      (box_.height - canvas_.height()) / 2);
-  window_.setBusy(false);
+  host_.presentThumbnail(canvas_, (box_.width - canvas_.width()) / 2,
+                         (box_.height - canvas_.height()) / 2);
+  host_.reportWorking(false);
   return true;
 }
 

@@ -4,7 +4,7 @@
 
 #include "codec/raster.h"
 #include "common/run_log.h"
-#include "convert/main_window.h"
+#include "convert/run_host.h"
 #include "convert/thumbnail_maker.h"
 #include "convert/thumbnail_options.h"
 
@@ -14,8 +14,8 @@ namespace vok {
 // the fitted, reduced picture that is both the preview and the pixels of the thumbnail file.
 class PictureStage {
  public:
-  PictureStage(MainWindow& window, RunLog& log, const ThumbnailOptions& options)
-      : window_(window), log_(log), options_(options) {}
+  PictureStage(RunHost& host, RunLog& log, const ThumbnailOptions& options)
+      : host_(host), log_(log), options_(options) {}
 
   // The recipe for the box that the window's size fields give now.
   ThumbnailRecipe currentRecipe() const;
@@ -36,7 +36,7 @@ class PictureStage {
   const Raster& canvas() const { return canvas_; }
 
  private:
-  MainWindow& window_;
+  RunHost& host_;
   RunLog& log_;
   const ThumbnailOptions& options_;
   std::string sourcePath_;

@@ -51,6 +51,16 @@ for layer in $core; do
   fi
 done
 
+# The interfaces a Qt window implements must not take the names of QWidget's own members, or the
+# window would hide or override them by accident.
+qt_names='repaint|update|resize|move|show|hide|close|objectName|setEnabled|setVisible|setFocus|showMessage'
+for layer in $core; do
+  [[ -d $layer ]] || continue
+  while IFS= read -r hit; do
+    fail "$hit declares a virtual with a QWidget member's name"
+  done < <(grep -rnE "virtual [^(]*\b($qt_names)\(" "$layer" --include='*.h' || true)
+done
+
 if ((failures > 0)); then
   echo "layering: $failures violation(s); see docs/architecture.md" >&2
   exit 1

@@ -31,12 +31,12 @@ struct RangeMessages {
 void checkBoxRange(OptionControls& controls, SizeField field, const RangeMessages& messages) {
   const std::int32_t n = parseWholeNumber(controls.sizeText(field));
   if (n > kLargestBox) {
-    controls.showMessage(MessageKind::kWarning, MessageButton::kYes, messages.tooLarge);
+    controls.tellUser(MessageKind::kWarning, MessageButton::kYes, messages.tooLarge);
     controls.focusSizeField(field);
     controls.setSizeText(field, std::to_string(kLargestBox));
   }
   if (n < kSmallestBox) {
-    controls.showMessage(MessageKind::kWarning, MessageButton::kYes, messages.tooSmall);
+    controls.tellUser(MessageKind::kWarning, MessageButton::kYes, messages.tooSmall);
     controls.focusSizeField(field);
     controls.setSizeText(field, std::to_string(kSmallestBox));
   }
@@ -44,56 +44,100 @@ void checkBoxRange(OptionControls& controls, SizeField field, const RangeMessage
 
 }  // namespace
 
-void LoadOptions(SettingsStore& store, OptionControls& controls, ProgramWideOptions& values,
-                 ValueNames* read) {
+void LoadOptions(SettingsStore& store, ThumbnailOptions& options, ValueNames* read) {
   SettingsAccess access(store, SettingsKeyPath);
   access.recordReadsInto(read);
   const auto section = kMainSection;
-  controls.setSizeText(SizeField::kX, access.readText(section, "ThumbX", kDefaultBox));
-  controls.setSizeText(SizeField::kY, access.readText(section, "ThumbY", kDefaultBox));
-  controls.setPreamble(access.readText(section, "Preamble", kDefaultPreamble));
-  controls.setPostamble(access.readText(section, "Postamble", ""));
-
-  const std::string drive = access.readText(section, "Drive", kDefaultDrive);
-  const std::string directory = access.readText(section, "Directory", homeFolder());
-  if (!controls.showOriginalFolder(std::string_view(drive).substr(0, 1), directory)) {
-    controls.showMessage(MessageKind::kWarning, MessageButton::kOk,
-                         "Last directory," + directory + " is not exist now.");
-  }
-  controls.setThumbnailFolderToOriginal();
-
-  values.IgnoreX = access.readInteger(section, "IgnoreX", kDefaultIgnore);
-  values.IgnoreY = access.readInteger(section, "IgnoreY", kDefaultIgnore);
-  values.AutoDir = access.readFlag(section, "AutoDir", kDefaultAutoDir);
-  values.Warning = access.readFlag(section, "Warning", kDefaultWarning);
-  WriteOptions(controls, values);
-  controls.repaint();
+  options.ThumbX = access.readText(section, "ThumbX", kDefaultBox);
+  options.ThumbY = access.readText(section, "ThumbY", kDefaultBox);
+  options.Preamble = access.readText(section, "Preamble", kDefaultPreamble);
+  options.Postamble = access.readText(section, "Postamble", "");
+  options.Drive = access.readText(section, "Drive", kDefaultDrive).substr(0, 1);
+  options.Directory = access.readText(section, "Directory", homeFolder());
+  options.IgnoreX = access.readInteger(section, "IgnoreX", kDefaultIgnore);
+  options.IgnoreY = access.readInteger(section, "IgnoreY", kDefaultIgnore);
+  options.AutoDir = access.readFlag(section, "AutoDir", kDefaultAutoDir);
+  options.Warning = access.readFlag(section, "Warning", kDefaultWarning);
 }
 
-void SaveOptions(SettingsStore& store, const OptionControls& controls,
-                 const ProgramWideOptions& values, const SectionLoad& loaded) {
-  const std::int32_t thumbX = parseWholeNumber(controls.sizeText(SizeField::kX));
-  const std::int32_t thumbY = parseWholeNumber(controls.sizeText(SizeField::kY));
+void SaveOptions(SettingsStore& store, const ThumbnailOptions& options, const SectionLoad& loaded) {
+  const std::int32_t thumbX = parseWholeNumber(options.ThumbX);
+  const std::int32_t thumbY = parseWholeNumber(options.ThumbY);
 
   SettingsAccess access(store, SettingsKeyPath);
   const auto write = [&](std::string_view name, std::string_view text, std::string_view byDefault) {
     if (loaded.mayWrite(name, text, byDefault)) access.writeText(kMainSection, name, text);
   };
   const std::string defaultIgnore = std::to_string(kDefaultIgnore);
-  write("Preamble", controls.preamble(), kDefaultPreamble);
-  write("Postamble", controls.postamble(), "");
-  write("Drive", std::string_view(controls.drive()).substr(0, 1), kDefaultDrive);
-  write("Directory", controls.originalFolder(), homeFolder());
+  write("Preamble", options.Preamble, kDefaultPreamble);
+  write("Postamble", options.Postamble, "");
+  write("Drive", std::string_view(options.Drive).substr(0, 1), kDefaultDrive);
+  write("Directory", options.Directory, homeFolder());
   write("ThumbX", std::to_string(thumbX), kDefaultBox);
   write("ThumbY", std::to_string(thumbY), kDefaultBox);
-  write("AutoDir", flagText(values.AutoDir), flagText(kDefaultAutoDir));
-  write("Warning", flagText(values.Warning), flagText(kDefaultWarning));
-  write("IgnoreX", std::to_string(values.IgnoreX), defaultIgnore);
-  write("IgnoreY", std::to_string(values.IgnoreY), defaultIgnore);
+  write("AutoDir", flagText(options.AutoDir), flagText(kDefaultAutoDir));
+  write("Warning", flagText(options.Warning), flagText(kDefaultWarning));
+  write("IgnoreX", std::to_string(options.IgnoreX), defaultIgnore);
+  write("IgnoreY", std::to_string(options.IgnoreY), defaultIgnore);
   access.close();
 }
 
-void WriteOptions(OptionControls& controls, const ProgramWideOptions& values) {
+void LoadOptions(SettingsStore& store, OptionControls& controls, ThumbnailOptions& values) {
+  ThumbnailOptions options = optionsShownBy(controls, values);
+  SectionLoad loaded;
+  try {
+    LoadOptions(store, options, &loaded.read);
+  } catch (...) {
+    loaded.complete = false;
+    showOptions(controls, values, options, loaded);  // what was read stays applied
+    throw;
+  }
+  showOptions(controls, values, options);
+}
+
+void SaveOptions(SettingsStore& store, const OptionControls& controls,
+                 const ThumbnailOptions& values) {
+  SaveOptions(store, optionsShownBy(controls, values));
+}
+
+ThumbnailOptions optionsShownBy(const OptionControls& controls, const ThumbnailOptions& values) {
+  ThumbnailOptions options;
+  options.ThumbX = controls.sizeText(SizeField::kX);
+  options.ThumbY = controls.sizeText(SizeField::kY);
+  options.Preamble = controls.preamble();
+  options.Postamble = controls.postamble();
+  options.Drive = controls.drive();
+  options.Directory = controls.originalFolder();
+  options.IgnoreX = values.IgnoreX;
+  options.IgnoreY = values.IgnoreY;
+  options.AutoDir = values.AutoDir;
+  options.Warning = values.Warning;
+  return options;
+}
+
+void showOptions(OptionControls& controls, ThumbnailOptions& values,
+                 const ThumbnailOptions& options, const SectionLoad& loaded) {
+  controls.setSizeText(SizeField::kX, options.ThumbX);
+  controls.setSizeText(SizeField::kY, options.ThumbY);
+  controls.setPreamble(options.Preamble);
+  controls.setPostamble(options.Postamble);
+  if (loaded.complete || loaded.read.contains("Directory")) {
+    if (!controls.showOriginalFolder(options.Drive, options.Directory)) {
+      controls.tellUser(MessageKind::kWarning, MessageButton::kOk,
+                        "Last directory," + options.Directory + " is not exist now.");
+    }
+    controls.setThumbnailFolderToOriginal();
+  }
+  values.IgnoreX = options.IgnoreX;
+  values.IgnoreY = options.IgnoreY;
+  values.AutoDir = options.AutoDir;
+  values.Warning = options.Warning;
+  if (!loaded.complete) return;
+  WriteOptions(controls, values);
+  controls.redrawNow();
+}
+
+void WriteOptions(OptionControls& controls, const ThumbnailOptions& values) {
   controls.setMenuCaption(OptionMenuItem::kIgnoreSizeX,
                           "Ignore Size X=" + std::to_string(values.IgnoreX));
   controls.setMenuCaption(OptionMenuItem::kIgnoreSizeY,
@@ -102,12 +146,12 @@ void WriteOptions(OptionControls& controls, const ProgramWideOptions& values) {
   controls.setMenuTick(OptionMenuItem::kWarning, values.Warning);
 }
 
-void menuOptionAutoDirClick(OptionControls& controls, ProgramWideOptions& values) {
+void menuOptionAutoDirClick(OptionControls& controls, ThumbnailOptions& values) {
   values.AutoDir = !values.AutoDir;
   controls.setMenuTick(OptionMenuItem::kAutoDir, values.AutoDir);
 }
 
-void menuOptionWarningClick(OptionControls& controls, ProgramWideOptions& values) {
+void menuOptionWarningClick(OptionControls& controls, ThumbnailOptions& values) {
   values.Warning = !values.Warning;
   controls.setMenuTick(OptionMenuItem::kWarning, values.Warning);
 }

@@ -5,14 +5,14 @@
 
 namespace vok {
 
-void menuOptionDeleteRegistryClick(SettingsStore& store, MessageBoxes& boxes) {
+void menuOptionDeleteRegistryClick(SettingsStore& store, MessageSink& boxes) {
   if (SettingsKeyExists(store, SettingsKeyPath)) {
     EraseSettingsKey(store, SettingsKeyPath);
-    boxes.showMessage(MessageKind::kInformation, MessageButton::kOk,
-                      "It is just deleted.\rIt will be re-create when program starts.");
+    boxes.tellUser(MessageKind::kInformation, MessageButton::kOk,
+                   "It is just deleted.\rIt will be re-create when program starts.");
   } else {
-    boxes.showMessage(MessageKind::kInformation, MessageButton::kOk,
-                      "Target registry is not existed.");
+    boxes.tellUser(MessageKind::kInformation, MessageButton::kOk,
+                   "Target registry is not existed.");
   }
 }
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "settings/message_boxes.h"
+#include "common/message_sink.h"
 #include "settings/settings_store.h"
 
 namespace vok {
@@ -8,6 +8,6 @@ namespace vok {
 // "Delete Registry(&D)" of the Option menu: erases the settings key with all sections and tells
 // the user. The windows keep what they show; since they only save while the key exists, nothing
 // is written at the end of this run of the program.
-void menuOptionDeleteRegistryClick(SettingsStore& store, MessageBoxes& boxes);
+void menuOptionDeleteRegistryClick(SettingsStore& store, MessageSink& boxes);
 
 }  // namespace vok

@@ -10,14 +10,14 @@ namespace vok {
 class FormWindow {
  public:
   virtual ~FormWindow() = default;
-  virtual std::string objectName() const = 0;
+  virtual std::string sectionName() const = 0;
   virtual int left() const = 0;
   virtual int top() const = 0;
   virtual void setLeft(int left) = 0;
   virtual void setTop(int top) = 0;
   // Used when the window has no stored position.
   virtual void centreOnScreen() = 0;
-  virtual void resize(int width, int height) = 0;
+  virtual void setWindowSize(int width, int height) = 0;
 };
 
 }  // namespace vok

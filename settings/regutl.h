@@ -13,6 +13,9 @@ namespace vok {
 bool SettingsKeyExists(const SettingsStore& store, std::string_view path);
 // Creates the key and any missing keys above it; an existing key is left as it is.
 void CreateSettingsKey(SettingsStore& store, std::string_view path);
+// Creates the program's settings key when it is missing: the step the desktop program's main
+// window and HTML dialog take when they are created. Loading never creates it.
+void ensureSettingsKey(SettingsStore& store);
 // Deletes the key with all its values and subkeys.
 void EraseSettingsKey(SettingsStore& store, std::string_view path);
 

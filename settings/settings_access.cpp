@@ -6,12 +6,7 @@
 namespace vok {
 
 SettingsAccess::SettingsAccess(SettingsStore& store, std::string_view keyPath)
-    : store_(store), key_(splitKeyPath(keyPath)), snapshot_(store.read()) {
-  if (snapshot_.find(key_) == nullptr) {
-    store_.apply({StoreChange::createKey(key_)});
-    snapshot_ = store_.read();
-  }
-}
+    : store_(store), key_(splitKeyPath(keyPath)), snapshot_(store.read()) {}
 
 bool SettingsAccess::sectionExists(std::string_view section) const {
   const StoreKey* key = snapshot_.find(key_);

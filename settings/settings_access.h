@@ -34,7 +34,7 @@ struct SectionLoad {
 // then; an accessor destroyed without close() (a save abandoned by an error) stores nothing.
 class SettingsAccess {
  public:
-  // Opens the key at `keyPath`, creating it when it is missing.
+  // Opens the key at `keyPath`. Only a write creates it, or a missing section, when missing.
   SettingsAccess(SettingsStore& store, std::string_view keyPath);
 
   // The stored text, or `fallback` when the section or the value is absent. Throws

@@ -3,7 +3,6 @@
 #include "settings/catalog_settings_io.h"
 #include "settings/conversion_options.h"
 #include "settings/key_path.h"
-#include "settings/options_record.h"
 #include "settings/regutl.h"
 #include "settings/settings_errors.h"
 #include "settings/store_location.h"
@@ -16,12 +15,8 @@ StoredOptions loadStoredOptions() {
 }
 
 StoredOptions loadStoredOptions(SettingsStore& store) {
+  // Loading only reads: a store without the settings key gives the defaults and stays as it is.
   StoredOptions stored;
-  // Only reads: a store without the settings key holds nothing but defaults.
-  if (!SettingsKeyExists(store, SettingsKeyPath)) {
-    stored.options.Directory = homeFolder();
-    return stored;
-  }
   const auto loadSection = [&](SectionLoad& load, const auto& step) {
     try {
       step(&load.read);
@@ -30,17 +25,8 @@ StoredOptions loadStoredOptions(SettingsStore& store) {
       stored.problems.emplace_back(error.what());
     }
   };
-  ThumbnailOptionsRecord record;
-  // What a stopped load does not reach keeps the defaults of a first start.
-  ProgramWideOptions values{record.options().IgnoreX, record.options().IgnoreY,
-                            record.options().AutoDir, record.options().Warning};
   loadSection(stored.optionsLoad,
-              [&](ValueNames* read) { LoadOptions(store, record, values, read); });
-  stored.options = record.options();
-  stored.options.IgnoreX = values.IgnoreX;
-  stored.options.IgnoreY = values.IgnoreY;
-  stored.options.AutoDir = values.AutoDir;
-  stored.options.Warning = values.Warning;
+              [&](ValueNames* read) { LoadOptions(store, stored.options, read); });
   loadSection(stored.catalogLoad,
               [&](ValueNames* read) { LoadSettings(store, stored.catalog, read); });
   return stored;
@@ -52,13 +38,9 @@ void saveUsedOptions(const StoredOptions& used) {
 }
 
 void saveUsedOptions(SettingsStore& store, const StoredOptions& used) {
-  if (!SettingsKeyExists(store, SettingsKeyPath)) CreateSettingsKey(store, SettingsKeyPath);
+  ensureSettingsKey(store);
   SaveSettings(store, used.catalog, used.catalogLoad);
-  const ThumbnailOptions& options = used.options;
-  const ThumbnailOptionsRecord record(options);
-  const ProgramWideOptions values{options.IgnoreX, options.IgnoreY, options.AutoDir,
-                                  options.Warning};
-  SaveOptions(store, record, values, used.optionsLoad);
+  SaveOptions(store, used.options, used.optionsLoad);
 }
 
 }  // namespace vok

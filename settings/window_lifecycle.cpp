@@ -8,21 +8,17 @@
 namespace vok {
 namespace {
 
-void createSettingsKeyIfMissing(SettingsStore& store) {
-  if (!SettingsKeyExists(store, SettingsKeyPath)) CreateSettingsKey(store, SettingsKeyPath);
-}
-
 // Loads the stored position; false when the window has no section yet.
 bool loadStoredPosition(SettingsStore& store, FormWindow& window) {
-  if (!SettingsKeyExists(store, subkeyPath(SettingsKeyPath, window.objectName()))) return false;
+  if (!SettingsKeyExists(store, subkeyPath(SettingsKeyPath, window.sectionName()))) return false;
   LoadFormPosition(store, window, SettingsKeyPath);
   return true;
 }
 
 }  // namespace
 
-void mainFormCreate(SettingsStore& store, MainFormModel& window, ProgramWideOptions& values) {
-  createSettingsKeyIfMissing(store);
+void mainFormCreate(SettingsStore& store, MainFormModel& window, ThumbnailOptions& values) {
+  ensureSettingsKey(store);
   if (!loadStoredPosition(store, window)) {
     window.centreOnScreen();
     values.IgnoreX = 200;
@@ -33,14 +29,14 @@ void mainFormCreate(SettingsStore& store, MainFormModel& window, ProgramWideOpti
 }
 
 void mainFormDestroy(SettingsStore& store, const MainFormModel& window,
-                     const ProgramWideOptions& values) {
+                     const ThumbnailOptions& values) {
   if (!SettingsKeyExists(store, SettingsKeyPath)) return;
   SaveFormPosition(store, window, SettingsKeyPath);
   SaveOptions(store, window, values);
 }
 
 void htmlFormCreate(SettingsStore& store, HtmlFormModel& window) {
-  createSettingsKeyIfMissing(store);
+  ensureSettingsKey(store);
   if (!loadStoredPosition(store, window)) window.centreOnScreen();
   CatalogSettings settings = window.catalogSettings();
   try {
@@ -60,7 +56,7 @@ void htmlFormDestroy(SettingsStore& store, const HtmlFormModel& window) {
 
 void logViewerFormCreate(SettingsStore& store, FormWindow& window) {
   if (loadStoredPosition(store, window)) return;
-  window.resize(600, 480);
+  window.setWindowSize(600, 480);
   window.centreOnScreen();
 }
 

@@ -24,11 +24,11 @@ class HtmlFormModel : public FormWindow {
 
 // Creates the settings key when missing, places the window (stored position, or centred with
 // the ignore size 200 x 200), then loads the conversion options.
-void mainFormCreate(SettingsStore& store, MainFormModel& window, ProgramWideOptions& values);
+void mainFormCreate(SettingsStore& store, MainFormModel& window, ThumbnailOptions& values);
 // Writes the position, then the options. A box field that is not a whole number throws
 // NotWholeNumberError after the position has been written.
 void mainFormDestroy(SettingsStore& store, const MainFormModel& window,
-                     const ProgramWideOptions& values);
+                     const ThumbnailOptions& values);
 
 // Creates the settings key when missing, places the dialog, then loads the catalog settings.
 void htmlFormCreate(SettingsStore& store, HtmlFormModel& window);

@@ -1,4 +1,4 @@
-#include "convert/conversion_run.h"
+#include "convert/conversion_engine.h"
 
 #include <gtest/gtest.h>
 
@@ -40,6 +40,13 @@ PageEnvironment fixedEnvironment() {
   return environment;
 }
 
+// Each picture made on the run's thread when asked, pages with a fixed clock.
+EngineSetup fixedSetup() {
+  EngineSetup setup;
+  setup.environment = fixedEnvironment();
+  return setup;
+}
+
 std::size_t countOf(const Lines& lines, const std::string& line) {
   return static_cast<std::size_t>(std::count(lines.begin(), lines.end(), line));
 }
@@ -56,9 +63,7 @@ struct RunFixture : testing::Test {
   RunLog log;
   ThumbnailOptions options;
   FixedCatalogSettings catalog;
-  PictureStage stage{window, log, options};
-  DirectThumbnailProducer producer;
-  ConversionRun conversion{window, log, options, catalog, stage, producer, fixedEnvironment()};
+  ConversionEngine engine{window, log, options, catalog, fixedSetup()};
 
   void SetUp() override {
     window.original = dir.path().string();
@@ -81,7 +86,7 @@ struct RunFixture : testing::Test {
     codec.decodeFile(dir.file(name));
     return codec.width();
   }
-  RunSummary run() { return conversion.run(); }
+  RunSummary run() { return engine.run(); }
 };
 
 std::string keptLine(const std::string& path) {
@@ -199,7 +204,7 @@ TEST_F(RunFixture, StartWhileRunningIsIgnored) {
   run();
   EXPECT_EQ(countOf(log.lines(), "***** Conversion Log *****"), 1u);
   EXPECT_EQ(window.eventsProcessed, 3);
-  EXPECT_FALSE(conversion.running());
+  EXPECT_FALSE(engine.running());
 }
 
 TEST_F(RunFixture, SmallerBoxReplacesTheProgramsOwnThumbnails) {

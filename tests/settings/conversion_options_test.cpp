@@ -21,7 +21,7 @@ std::optional<StoredValue> mainValue(const SettingsStore& store, const char* nam
 TEST(LoadOptions, EmptyStoreGivesTheDefaults) {
   test::StoreInTempDir s;
   FakeMainForm form;
-  ProgramWideOptions values;
+  ThumbnailOptions values = optionsBeforeLoad();
   LoadOptions(s.store, form, values);
   EXPECT_EQ(form.x, "200");
   EXPECT_EQ(form.y, "200");
@@ -40,7 +40,21 @@ TEST(LoadOptions, EmptyStoreGivesTheDefaults) {
   EXPECT_FALSE(form.ticks[OptionMenuItem::kWarning]);
   EXPECT_EQ(form.repaints, 1);
   EXPECT_TRUE(form.messages.empty());
-  EXPECT_TRUE(s.store.keyExists(SettingsKeyPath));  // opening the section creates the key
+  EXPECT_FALSE(s.store.keyExists(SettingsKeyPath));  // loading only reads
+}
+
+TEST(LoadOptions, RecordTakesTheDefaultsAndTheDriveLetter) {
+  test::StoreInTempDir s;
+  ThumbnailOptions options;
+  options.Directory = "/unchanged";
+  LoadOptions(s.store, options);
+  EXPECT_EQ(options.Directory, homeFolder());
+  EXPECT_EQ(options.ThumbX, "200");
+  EXPECT_FALSE(std::filesystem::exists(s.path()));
+
+  test::writeText(s.path(), "[\\software\\Tessaly_Vok\\formMain]\nDrive = \"cd\"\n");
+  LoadOptions(s.store, options);
+  EXPECT_EQ(options.Drive, "c");
 }
 
 TEST(LoadOptions, FlagsAndMissingFolder) {
@@ -50,7 +64,7 @@ TEST(LoadOptions, FlagsAndMissingFolder) {
                   "IgnoreX = \"-8\"\nIgnoreY = \"many\"\nDirectory = \"" +
                       s.dir.file("removed") + "\"\nDrive = \"c\"\nThumbX = \"abc\"\n");
   FakeMainForm form;
-  ProgramWideOptions values;
+  ThumbnailOptions values = optionsBeforeLoad();
   LoadOptions(s.store, form, values);
   EXPECT_FALSE(values.AutoDir);
   EXPECT_TRUE(values.Warning);
@@ -72,12 +86,27 @@ TEST(LoadOptions, ValueOfWrongTypeStopsTheLoadKeepingWhatWasRead) {
                   "[\\software\\Tessaly_Vok\\formMain]\nThumbX = \"120\"\n"
                   "Preamble = dword:00000001\nPostamble = \"-s\"\n");
   FakeMainForm form;
-  ProgramWideOptions values;
+  ThumbnailOptions values = optionsBeforeLoad();
   EXPECT_THROW(LoadOptions(s.store, form, values), SettingsValueTypeError);
   EXPECT_EQ(form.x, "120");
   EXPECT_EQ(form.y, "200");
   EXPECT_EQ(form.post, "");  // not reached
   EXPECT_EQ(values.IgnoreX, 0);
+}
+
+TEST(LoadOptions, StopAfterTheFolderShowsTheFolderButNotTheMenu) {
+  test::StoreInTempDir s;
+  test::writeText(s.path(), "[\\software\\Tessaly_Vok\\formMain]\nDirectory = \"" +
+                                s.dir.path().string() + "\"\nIgnoreY = dword:1\n");
+  FakeMainForm form;
+  ThumbnailOptions values = optionsBeforeLoad();
+  EXPECT_THROW(LoadOptions(s.store, form, values), SettingsValueTypeError);
+  EXPECT_EQ(form.folder, s.dir.path().string());
+  EXPECT_EQ(form.thumbnailFolder, form.folder);
+  EXPECT_EQ(values.IgnoreX, 200);  // read before the failure
+  EXPECT_EQ(values.IgnoreY, 0);
+  EXPECT_TRUE(form.captions.empty());
+  EXPECT_EQ(form.repaints, 0);
 }
 
 TEST(SaveOptions, StoresNumbersAndRoundTrips) {
@@ -89,7 +118,11 @@ TEST(SaveOptions, StoresNumbersAndRoundTrips) {
   form.post = "-s \"q\"";
   form.driveLetter = "/";
   form.folder = s.dir.path().string();
-  const ProgramWideOptions values{150, 0, false, true};
+  ThumbnailOptions values;
+  values.IgnoreX = 150;
+  values.IgnoreY = 0;
+  values.AutoDir = false;
+  values.Warning = true;
   SaveOptions(s.store, form, values);
   EXPECT_EQ(mainValue(s.store, "ThumbX"), StoredValue::ofText("120"));
   EXPECT_EQ(mainValue(s.store, "ThumbY"), StoredValue::ofText("90"));
@@ -98,7 +131,7 @@ TEST(SaveOptions, StoresNumbersAndRoundTrips) {
   EXPECT_EQ(mainValue(s.store, "Warning"), StoredValue::ofText("1"));
 
   FakeMainForm next;
-  ProgramWideOptions loaded;
+  ThumbnailOptions loaded = optionsBeforeLoad();
   LoadOptions(s.store, next, loaded);
   EXPECT_EQ(next.x, "120");
   EXPECT_EQ(next.y, "90");
@@ -127,7 +160,7 @@ TEST(SaveOptions, SizeThatIsNotANumberWritesNothing) {
 TEST(OptionMenu, SwitchesToggleTheirTicksOnly) {
   test::StoreInTempDir s;
   FakeMainForm form;
-  ProgramWideOptions values{200, 200, true, false};
+  ThumbnailOptions values;  // 200, 200, Auto Dir on, Warning off
   menuOptionWarningClick(form, values);
   EXPECT_TRUE(values.Warning);
   EXPECT_TRUE(form.ticks[OptionMenuItem::kWarning]);

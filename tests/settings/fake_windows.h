@@ -8,6 +8,7 @@
 
 #include "settings/settings_store.h"
 #include "settings/window_lifecycle.h"
+#include "support/message_recorder.h"
 #include "support/temp_dir.h"
 
 namespace vok::test {
@@ -21,26 +22,12 @@ struct StoreInTempDir {
   std::string path() const { return store.filePath(); }
 };
 
-struct ShownMessage {
-  MessageKind kind;
-  MessageButton button;
-  std::string text;
-  bool operator==(const ShownMessage&) const = default;
-};
-
-struct RecordingBoxes : MessageBoxes {
-  std::vector<ShownMessage> messages;
-  void showMessage(MessageKind kind, MessageButton button, std::string_view text) override {
-    messages.push_back({kind, button, std::string(text)});
-  }
-};
-
 // A window at a designed place that remembers how it was placed.
 template <typename Base = FormWindow>
 class FakeWindow : public Base {
  public:
   explicit FakeWindow(std::string name) : name_(std::move(name)) {}
-  std::string objectName() const override { return name_; }
+  std::string sectionName() const override { return name_; }
   int left() const override { return left_; }
   int top() const override { return top_; }
   void setLeft(int left) override { left_ = left; }
@@ -50,7 +37,7 @@ class FakeWindow : public Base {
     left_ = (1920 - width) / 2;
     top_ = (1080 - height) / 2;
   }
-  void resize(int w, int h) override {
+  void setWindowSize(int w, int h) override {
     width = w;
     height = h;
   }
@@ -70,7 +57,7 @@ class FakeWindow : public Base {
 };
 
 // The main window with the initial field texts of its design.
-class FakeMainForm : public FakeWindow<MainFormModel> {
+class FakeMainForm : public FakeWindow<MainFormModel>, public MessageRecorder {
  public:
   FakeMainForm() : FakeWindow("formMain") {}
 
@@ -97,16 +84,12 @@ class FakeMainForm : public FakeWindow<MainFormModel> {
     captions[item] = std::move(caption);
   }
   void setMenuTick(OptionMenuItem item, bool ticked) override { ticks[item] = ticked; }
-  void repaint() override { ++repaints; }
-  void showMessage(MessageKind kind, MessageButton button, std::string_view text) override {
-    messages.push_back({kind, button, std::string(text)});
-  }
+  void redrawNow() override { ++repaints; }
 
   std::string x = "160", y = "120", pre, post, driveLetter = "/", folder = "/", thumbnailFolder;
   std::vector<SizeField> focused;
   std::map<OptionMenuItem, std::string> captions;
   std::map<OptionMenuItem, bool> ticks;
-  std::vector<ShownMessage> messages;
   int repaints = 0;
 };
 

@@ -103,7 +103,7 @@ TEST(DeleteRegistry, DeletesOnceThenSaysThereIsNothing) {
   test::StoreInTempDir s;
   CreateSettingsKey(s.store, SettingsKeyPath);
   SaveFormPosition(s.store, test::FakeWindow("formHTML"), SettingsKeyPath);
-  test::RecordingBoxes boxes;
+  test::MessageRecorder boxes;
   menuOptionDeleteRegistryClick(s.store, boxes);
   menuOptionDeleteRegistryClick(s.store, boxes);
   EXPECT_FALSE(SettingsKeyExists(s.store, SettingsKeyPath));

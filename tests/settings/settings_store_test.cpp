@@ -118,7 +118,7 @@ TEST(SettingsStore, AbandonedAccessStoresNothing) {
     access.writeText("formMain", "Left", "2");
     EXPECT_EQ(access.readInteger("formMain", "Left", 0), 2);  // its own write is visible
   }
-  EXPECT_TRUE(s.store.keyExists("\\software\\Tessaly_Vok"));  // opening created the key
+  EXPECT_FALSE(s.store.keyExists("\\software\\Tessaly_Vok"));  // opening creates nothing
   EXPECT_FALSE(s.store.keyExists("\\software\\Tessaly_Vok\\formMain"));
 }
 

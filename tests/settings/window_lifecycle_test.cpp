@@ -26,7 +26,7 @@ struct ProgramRun {
 
   SettingsStore& store;
   test::FakeMainForm main;
-  ProgramWideOptions values;
+  ThumbnailOptions values = optionsBeforeLoad();
   test::FakeWindow<> logViewer{"formLogViewer"};
   test::FakeHtmlForm html;
 };
@@ -80,7 +80,7 @@ TEST(WindowLifecycle, DeleteRegistryMeansNothingIsWrittenAndDefaultsNextTime) {
   }
   ProgramRun run(s.store);
   EXPECT_EQ(run.main.pre, "th_");
-  test::RecordingBoxes boxes;
+  test::MessageRecorder boxes;
   menuOptionDeleteRegistryClick(s.store, boxes);
   menuOptionDeleteRegistryClick(s.store, boxes);
   ASSERT_EQ(boxes.messages.size(), 2u);

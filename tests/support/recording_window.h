@@ -5,20 +5,15 @@
 #include <vector>
 
 #include "codec/raster.h"
-#include "convert/main_window.h"
+#include "convert/run_host.h"
+#include "support/message_recorder.h"
 
 namespace vok::test {
 
 // A main window for tests: fields and lists are plain members, and everything the run shows is
 // recorded in order.
-class RecordingWindow : public MainWindow {
+class RecordingWindow : public RunHost, public MessageRecorder {
  public:
-  struct Message {
-    MessageKind kind;
-    MessageButton button;
-    std::string text;
-  };
-
   std::string sizeX = "160";
   std::string sizeY = "120";
   std::string pre = "_";
@@ -29,7 +24,6 @@ class RecordingWindow : public MainWindow {
   std::vector<std::string> files;
   std::vector<bool> selected;
 
-  std::vector<Message> messages;
   std::vector<std::string> statusTexts;
   std::vector<int> progressPositions;
   int progressMinimum = 0;
@@ -40,52 +34,47 @@ class RecordingWindow : public MainWindow {
   bool previewVisible = false;
   int eventsProcessed = 0;
   int rereads = 0;
-  // Called for every message, for tests that act while a box is open.
-  std::function<void(const Message&)> onMessage;
   // Called whenever events are processed, for tests that act between entries.
   std::function<void()> onProcessEvents;
 
   void selectAll() { selected.assign(files.size(), true); }
 
-  std::string sizeXText() const override { return sizeX; }
-  std::string sizeYText() const override { return sizeY; }
+  std::string sizeText(SizeField field) const override {
+    return field == SizeField::kX ? sizeX : sizeY;
+  }
   std::string preamble() const override { return pre; }
   std::string postamble() const override { return post; }
-  bool htmlChecked() const override { return html; }
   std::string originalFolder() const override { return original; }
+  bool htmlChecked() const override { return html; }
   std::string thumbnailFolder() const override { return thumbnail; }
   std::size_t fileCount() const override { return files.size(); }
   std::string fileName(std::size_t index) const override { return files.at(index); }
-  bool isSelected(std::size_t index) const override {
+  bool fileSelected(std::size_t index) const override {
     return index < selected.size() && selected[index];
   }
-  void setSelected(std::size_t index, bool value) override {
+  void setFileSelected(std::size_t index, bool value) override {
     if (selected.size() < files.size()) selected.resize(files.size());
     selected.at(index) = value;
   }
-  void rereadFileLists() override {
+  void refreshFileLists() override {
     ++rereads;
     selected.assign(files.size(), false);
   }
-  void showMessage(MessageKind kind, MessageButton button, std::string_view text) override {
-    messages.push_back({kind, button, std::string(text)});
-    if (onMessage) onMessage(messages.back());
-  }
-  void setStatusText(std::string_view text) override { statusTexts.emplace_back(text); }
-  void setProgressRange(int minimum, int maximum) override {
+  void reportStatus(std::string_view text) override { statusTexts.emplace_back(text); }
+  void reportProgressRange(int minimum, int maximum) override {
     progressMinimum = minimum;
     progressMaximum = maximum;
   }
-  void setProgressPosition(int position) override { progressPositions.push_back(position); }
-  void setBusy(bool) override {}
-  void showPreview(const Raster&, int left, int top) override {
+  void reportProgress(int position) override { progressPositions.push_back(position); }
+  void reportWorking(bool) override {}
+  void presentThumbnail(const Raster&, int left, int top) override {
     ++previewsShown;
     previewLeft = left;
     previewTop = top;
     previewVisible = true;
   }
-  void hidePreview() override { previewVisible = false; }
-  void processEvents() override {
+  void withdrawThumbnail() override { previewVisible = false; }
+  void letEventsRun() override {
     ++eventsProcessed;
     if (onProcessEvents) onProcessEvents();
   }
