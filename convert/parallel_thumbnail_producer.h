@@ -34,8 +34,11 @@ class ParallelThumbnailProducer : public ThumbnailProducer {
   using MakeThumbnail =
       std::function<PictureThumbnail(const std::string& path, const ThumbnailRecipe& recipe)>;
 
-  explicit ParallelThumbnailProducer(int jobs, KeepLimits limits = {},
-                                     MakeThumbnail make = makeThumbnail);
+  explicit ParallelThumbnailProducer(
+      int jobs, KeepLimits limits = {},
+      MakeThumbnail make =
+          static_cast<PictureThumbnail (*)(const std::string&, const ThumbnailRecipe&)>(
+              makeThumbnail));
   ~ParallelThumbnailProducer() override;
   ParallelThumbnailProducer(const ParallelThumbnailProducer&) = delete;
   ParallelThumbnailProducer& operator=(const ParallelThumbnailProducer&) = delete;
