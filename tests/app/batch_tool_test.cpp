@@ -9,6 +9,7 @@
 #include "codec/jpeg_codec.h"
 #include "support/files.h"
 #include "support/temp_dir.h"
+#include "support/test_picture.h"
 #include "support/unprivileged.h"
 
 namespace vok {
@@ -50,11 +51,7 @@ struct BatchFixture : testing::Test {
   test::TempDir photos;
 
   void addPicture(const std::string& name, int width, int height) {
-    Raster raster(width, height, PixelFormat::kRgb24);
-    for (int y = 0; y < height; ++y) {
-      for (int x = 0; x < 3 * width; ++x) raster.row(y)[x] = static_cast<std::uint8_t>(x + y);
-    }
-    JpegCodec::encodeFile(raster, photos.file(name));
+    JpegCodec::encodeFile(test::texturedPicture(width, height), photos.file(name));
   }
   std::string folder() const { return shellQuote(photos.path().string()); }
   std::string at(const std::string& name) const { return shellQuote(photos.file(name)); }

@@ -9,6 +9,7 @@
 #include "common/whole_number.h"
 #include "support/files.h"
 #include "support/temp_dir.h"
+#include "support/throws.h"
 
 namespace vok {
 namespace {
@@ -109,14 +110,9 @@ TEST(CatalogLayout, PageNameOfAnExistingPictureStopsTheRunAndKeepsThePicture) {
   settings.IndexName = "photo";
   settings.IndexExt = "jpg";
   RunLog log;
-  try {
-    test::runCatalog(settings, 2, dir.path().string(), log);
-    FAIL() << "no error";
-  } catch (const FileWriteError& error) {
-    EXPECT_EQ(
-        std::string(error.what()),
-        dir.file("photo.jpg") + " is a JPEG picture; the catalog page was not written over it");
-  }
+  EXPECT_EQ(test::errorMessageOf<FileWriteError>(
+                [&] { test::runCatalog(settings, 2, dir.path().string(), log); }),
+            dir.file("photo.jpg") + " is a JPEG picture; the catalog page was not written over it");
   EXPECT_EQ(test::readBytes(dir.file("photo.jpg")), picture);
 
   // An earlier page of the same name is replaced as always.

@@ -10,18 +10,16 @@
 #include "support/file_size_limit.h"
 #include "support/files.h"
 #include "support/temp_dir.h"
+#include "support/throws.h"
 
 namespace vok {
 namespace {
 
 // Runs a catalog until it fails and gives the error's message.
 std::string failingRunMessage(const std::string& folder, RunLog& log) {
-  try {
-    test::runCatalog(test::quietSettings(true, "2", "2"), 6, folder, log);
-  } catch (const FileWriteError& error) {
-    return error.what();
-  }
-  return "<no error>";
+  return test::errorMessageOf<FileWriteError>(
+             [&] { test::runCatalog(test::quietSettings(true, "2", "2"), 6, folder, log); })
+      .value_or("<no error>");
 }
 
 TEST(PageFileFailure, MissingFolderNamesThePageAndTheCause) {

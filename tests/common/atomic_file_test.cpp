@@ -9,6 +9,7 @@
 #include "support/file_size_limit.h"
 #include "support/files.h"
 #include "support/temp_dir.h"
+#include "support/throws.h"
 
 namespace vok {
 namespace {
@@ -33,13 +34,10 @@ TEST(AtomicFile, CreatesAndReplacesLeavingNoTemporaryFile) {
 TEST(AtomicFile, MissingFolderFailsWithTheCreateMessage) {
   test::TempDir dir;
   const auto path = dir.file("missing/a.jpg");
-  try {
-    writeFileAtomically(path, bytesOf("x"));
-    FAIL() << "no error";
-  } catch (const FileWriteError& error) {
-    EXPECT_EQ(std::string(error.what()).rfind("ファイル " + path + " を作成できません", 0), 0u)
-        << error.what();
-  }
+  const auto message =
+      test::errorMessageOf<FileWriteError>([&] { writeFileAtomically(path, bytesOf("x")); });
+  ASSERT_TRUE(message);
+  EXPECT_EQ(message->rfind("ファイル " + path + " を作成できません", 0), 0u) << *message;
 }
 
 TEST(AtomicFile, FailedWriteKeepsTheOldFileAndCleansUp) {

@@ -1,6 +1,7 @@
 #include "common/whole_number.h"
 
 #include <gtest/gtest.h>
+#include "support/throws.h"
 
 namespace vok {
 namespace {
@@ -42,12 +43,8 @@ TEST(WholeNumber, KeepsTo32Bits) {
 
 TEST(WholeNumber, ParseNamesTheTextInItsError) {
   EXPECT_EQ(parseWholeNumber("0x20"), 32);
-  try {
-    parseWholeNumber("abc");
-    FAIL() << "no error";
-  } catch (const NotWholeNumberError& error) {
-    EXPECT_STREQ(error.what(), "'abc' is not a valid integer value");
-  }
+  EXPECT_EQ(test::errorMessageOf<NotWholeNumberError>([] { parseWholeNumber("abc"); }),
+            "'abc' is not a valid integer value");
 }
 
 }  // namespace

@@ -18,20 +18,14 @@
 #include "support/files.h"
 #include "support/recording_window.h"
 #include "support/temp_dir.h"
+#include "support/test_picture.h"
+#include "support/throws.h"
 
 namespace vok {
 namespace {
 
 namespace fs = std::filesystem;
 using Lines = std::vector<std::string>;
-
-Raster picture(int width, int height) {
-  Raster raster(width, height, PixelFormat::kRgb24);
-  for (int y = 0; y < height; ++y) {
-    for (int x = 0; x < 3 * width; ++x) raster.row(y)[x] = static_cast<std::uint8_t>(x ^ y);
-  }
-  return raster;
-}
 
 PageEnvironment fixedEnvironment() {
   PageEnvironment environment;
@@ -75,7 +69,7 @@ struct RunFixture : testing::Test {
     for (int i = 1; i <= count; ++i) addPicture("p" + std::to_string(i) + ".jpg", width, height);
   }
   void addPicture(const std::string& name, int width, int height) {
-    JpegCodec::encodeFile(picture(width, height), dir.file(name));
+    JpegCodec::encodeFile(test::texturedPicture(width, height), dir.file(name));
     window.files.push_back(name);
     window.selectAll();
   }
@@ -231,10 +225,11 @@ TEST_F(RunFixture, OnlyAForeignPictureLargerThanTheBoxIsKept) {
     bool kept;
   };
   const Case cases[] = {
-      {"own thumbnail of a larger box", withMark(encodeJpeg(picture(200, 160)), ownMark), false},
-      {"foreign JPEG that fits", encodeJpeg(picture(160, 120)), false},
-      {"foreign JPEG wider than the box", encodeJpeg(picture(161, 40)), true},
-      {"foreign JPEG taller than the box", encodeJpeg(picture(40, 121)), true},
+      {"own thumbnail of a larger box",
+       withMark(encodeJpeg(test::texturedPicture(200, 160)), ownMark), false},
+      {"foreign JPEG that fits", encodeJpeg(test::texturedPicture(160, 120)), false},
+      {"foreign JPEG wider than the box", encodeJpeg(test::texturedPicture(161, 40)), true},
+      {"foreign JPEG taller than the box", encodeJpeg(test::texturedPicture(40, 121)), true},
       {"not a JPEG", {text.begin(), text.end()}, false},
   };
   addPictures(1);
@@ -260,7 +255,7 @@ TEST_F(RunFixture, OnlyAForeignPictureLargerThanTheBoxIsKept) {
 TEST_F(RunFixture, LongestThumbnailNamesAreWritten) {
   for (const std::size_t length : {247u, 248u, 255u}) {
     const std::string base(length - 5, 'n');  // "_" + base + ".jpg"
-    test::writeBytes(dir.file(base + ".jpg"), encodeJpeg(picture(300, 240)));
+    test::writeBytes(dir.file(base + ".jpg"), encodeJpeg(test::texturedPicture(300, 240)));
     window.files = {base + ".jpg"};
     window.selectAll();
     const RunSummary summary = run();
@@ -289,7 +284,7 @@ TEST_F(RunFixture, SummaryCountsWhatTheRunDid) {
     window.files.push_back("unselected.jpg");
     window.selectAll();
     window.selected.back() = false;
-    test::writeBytes(dir.file("_p3.jpg"), encodeJpeg(picture(640, 480)));
+    test::writeBytes(dir.file("_p3.jpg"), encodeJpeg(test::texturedPicture(640, 480)));
     window.html = c.html;
     catalog.values().SingleMultiPage = c.multiPage ? 1 : 0;
     catalog.values().Column = "1";
@@ -340,14 +335,10 @@ TEST_P(WriteFailureTest, StopsTheRunAndEndsTheOpenPage) {
   fullDisk.reset();
 
   ASSERT_TRUE(summary.stopped());
-  try {
-    summary.rethrowError();
-    ADD_FAILURE() << "no error";
-  } catch (const FileWriteError& error) {
-    const std::string message = error.what();
-    EXPECT_NE(message.find(path(GetParam().blocked)), std::string::npos) << message;
-    EXPECT_NE(message.find(std::strerror(GetParam().error)), std::string::npos) << message;
-  }
+  const auto message = test::errorMessageOf<FileWriteError>([&] { summary.rethrowError(); });
+  ASSERT_TRUE(message);
+  EXPECT_NE(message->find(path(GetParam().blocked)), std::string::npos) << *message;
+  EXPECT_NE(message->find(std::strerror(GetParam().error)), std::string::npos) << *message;
   EXPECT_FALSE(fs::exists(dir.file("_p3.jpg"))) << "the run went on";
   EXPECT_EQ(window.rereads, 0);
   const std::string text = page("index.html");

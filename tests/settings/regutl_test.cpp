@@ -8,6 +8,7 @@
 #include "settings/settings_access.h"
 #include "settings/settings_errors.h"
 #include "support/files.h"
+#include "support/throws.h"
 
 namespace vok {
 namespace {
@@ -57,12 +58,9 @@ TEST(SettingsAccessEncodings, ValueOfAnotherTypeFailsNamingIt) {
   test::StoreInTempDir s;
   storeText(s.path(), "ThumbX = dword:000000c8\n");
   const SettingsAccess access(s.store, SettingsKeyPath);
-  try {
-    access.readInteger("formMain", "thumbx", 200);
-    FAIL() << "a dword was read as text";
-  } catch (const SettingsValueTypeError& error) {
-    EXPECT_STREQ(error.what(), "Invalid data type for 'thumbx'");
-  }
+  EXPECT_EQ(test::errorMessageOf<SettingsValueTypeError>(
+                [&] { access.readInteger("formMain", "thumbx", 200); }),
+            "Invalid data type for 'thumbx'");
   EXPECT_THROW(access.readFlag("formMain", "ThumbX", true), SettingsValueTypeError);
 }
 

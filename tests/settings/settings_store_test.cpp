@@ -13,6 +13,7 @@
 #include "settings/store_text_format.h"
 #include "support/file_size_limit.h"
 #include "support/files.h"
+#include "support/throws.h"
 #include "support/unprivileged.h"
 
 namespace vok {
@@ -221,12 +222,8 @@ TEST(SettingsStore, FileItMayNotReadIsAnErrorAndStaysAsItIs) {
     std::vector<std::string> problems;
     SettingsStore store(path, [&](const std::string& m) { problems.push_back(m); });
     const auto refused = [&](auto operation) {
-      try {
-        operation();
-      } catch (const SettingsUnreadableError& error) {
-        return std::string(error.what()).find("Permission denied") != std::string::npos;
-      }
-      return false;
+      return test::errorMessageOf<SettingsUnreadableError>(operation).value_or("").find(
+                 "Permission denied") != std::string::npos;
     };
     return refused([&] { store.keyExists("\\software"); }) &&
            refused([&] { store.createKey("\\software\\Tessaly_Vok\\formHTML"); }) &&
