@@ -9,6 +9,7 @@
 #include "codec/jpeg_codec.h"
 #include "support/files.h"
 #include "support/temp_dir.h"
+#include "support/test_jpeg.h"
 #include "support/test_picture.h"
 #include "support/unprivileged.h"
 
@@ -222,6 +223,20 @@ TEST_F(BatchFixture, StoreThatMayNotBeReadStopsWithExitThree) {
   EXPECT_TRUE(stopped);
   EXPECT_EQ(test::readText(scratch.file("settings")),
             "[\\software\\Tessaly_Vok\\formMain]\nThumbX = 150\n");
+}
+
+// A JPEG of two components has no colour the reduction knows: it is unreadable, not a thumbnail
+// made of whatever lies beyond its rows.
+TEST_F(BatchFixture, TwoComponentPictureIsReportedCorrupt) {
+  addPicture("a.jpg", 300, 300);
+  const test::TestJpegSpec twoComponents{300, 300, {{1, 1}, {1, 1}}};
+  test::writeTestJpeg(photos.file("two.jpg"), twoComponents, test::texturedRows(300, 2));
+  const Outcome outcome = runTool(folder() + " " + folder() + " 160 120 _ NULL", scratch);
+  EXPECT_EQ(outcome.status, 1) << outcome.err;
+  EXPECT_NE(outcome.out.find(photos.file("two.jpg") + " is corrupt."), std::string::npos)
+      << outcome.out;
+  EXPECT_TRUE(fs::exists(photos.file("_a.jpg")));
+  EXPECT_FALSE(fs::exists(photos.file("_two.jpg")));
 }
 
 TEST_F(BatchFixture, UnwritableThumbnailStopsWithExitThree) {
