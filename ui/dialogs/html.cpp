@@ -59,7 +59,7 @@ std::string fromQt(const QString& text) {
 }  // namespace
 
 TformHTML::TformHTML(QWidget* parent)
-    : FormWidget(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
+    : FormWidget(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                              Qt::WindowCloseButtonHint) {
   setObjectName(QStringLiteral("formHTML"));
   setWindowTitle(QStringLiteral("HTML"));

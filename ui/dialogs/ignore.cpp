@@ -42,7 +42,7 @@ QPushButton* placedButton(QWidget* parent, const char* name, const QString& text
 
 TformIgnoreSizeSetting::TformIgnoreSizeSetting(ThumbnailOptions& values, OptionControls& mainWindow,
                                                MessageSink& sink, QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
+    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::WindowCloseButtonHint),
       values_(values),
       mainWindow_(mainWindow),
