@@ -73,17 +73,28 @@ TEST(LogViewerPlacement, FirstStartIs600By480CentredWhenShown) {
   EXPECT_EQ(viewer.pos(), area.center() - QPoint(300, 240));
 }
 
-TEST(LogViewerPlacement, StoredSectionKeepsTheDesignedSizeAndTakesThePosition) {
-  test::StoreInTempDir store;
-  test::FakeWindow<> stored{"formLogViewer"};
-  stored.moveTo(30, 40);
-  SaveFormPosition(store.store, stored, SettingsKeyPath);
-  RunLog log;
-  TformLogViewer viewer{log};
-  viewer.FormCreate(store.store);
-  viewer.show();
-  EXPECT_EQ(viewer.size(), QSize(544, 375));
-  EXPECT_EQ(viewer.pos(), QPoint(30, 40));
+TEST(LogViewerPlacement, StoredPositionIsKeptOnAScreenAndMovedOntoOneOtherwise) {
+  const QRect area = QGuiApplication::primaryScreen()->availableGeometry();
+  struct Case {
+    QPoint stored;
+    bool keepsX, keepsY;
+  };
+  for (const auto [stored, keepsX, keepsY] :
+       {Case{{30, 40}, true, true}, Case{{-5000, 40}, false, true},
+        Case{{30, 90000}, true, false}}) {
+    test::StoreInTempDir store;
+    test::FakeWindow<> window{"formLogViewer"};
+    window.moveTo(stored.x(), stored.y());
+    SaveFormPosition(store.store, window, SettingsKeyPath);
+    RunLog log;
+    TformLogViewer viewer{log};
+    viewer.FormCreate(store.store);
+    viewer.show();
+    EXPECT_EQ(viewer.size(), QSize(544, 375));
+    EXPECT_TRUE(area.contains(viewer.frameGeometry())) << stored.x() << "," << stored.y();
+    EXPECT_EQ(viewer.pos().x() == stored.x(), keepsX);
+    EXPECT_EQ(viewer.pos().y() == stored.y(), keepsY);
+  }
 }
 
 TEST(LogViewerPlacement, NeverShownStoresTheDesignedPosition) {

@@ -6,12 +6,15 @@
 #include <QWidget>
 #include <string>
 
+#include "ui/dialogs/screen_fit.h"
+
 namespace vok {
 
 // A top-level Qt window that keeps its position in the settings (`Model` is FormWindow or one of
 // its extensions). Its object name is its settings section; positions are the outer frame's.
 // Centring waits for the first showing, so a window that is never shown keeps the place it was
-// designed at, and that is what gets stored.
+// designed at, and that is what gets stored. A window shown where no screen is moves onto the
+// nearest one.
 template <typename Model, typename Widget>
 class FormWidget : public Widget, public Model {
  public:
@@ -30,7 +33,12 @@ class FormWidget : public Widget, public Model {
 
  protected:
   void showEvent(QShowEvent* event) override {
-    if (centreWhenShown_ && !event->spontaneous()) centreNow();
+    if (!event->spontaneous()) {
+      if (centreWhenShown_)
+        centreNow();
+      else
+        this->move(reachablePosition(this->pos(), this->frameSize()));
+    }
     Widget::showEvent(event);
   }
 

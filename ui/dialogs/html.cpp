@@ -100,7 +100,8 @@ QWidget* TformHTML::basicTab() {
   radiogroupSingleMultiPage = named(new QButtonGroup(this), "radiogroupSingleMultiPage");
   radiogroupSingleMultiPage->addButton(singlePage, 0);
   radiogroupSingleMultiPage->addButton(multiPage, 1);
-  connect(radiogroupSingleMultiPage, &QButtonGroup::idClicked, this,
+  // Toggled, not clicked: arrow keys move the choice too.
+  connect(radiogroupSingleMultiPage, &QButtonGroup::idToggled, this,
           [this] { enableRowByPageMode(); });
   auto* tableLayout = new QGroupBox(QStringLiteral("Table Layout"));
   auto* tableGrid = new QGridLayout(tableLayout);
