@@ -83,8 +83,15 @@ void TformLogViewer::lineAppended(const std::string& line) {
     memoLog_->appendPlainText(text);
   }
   keepsStartLine_ = false;
-  // A run lets events through only between files; the line must show before that.
-  if (isVisible()) memoLog_->viewport()->repaint();
+  // A run lets events through only between files, so a line is drawn at once; lines that come
+  // faster than a screen refresh share one drawing, which keeps a long log cheap.
+  if (!isVisible()) return;
+  if (!sinceDrawn_.isValid() || sinceDrawn_.elapsed() >= 16) {
+    memoLog_->viewport()->repaint();
+    sinceDrawn_.start();
+  } else {
+    memoLog_->viewport()->update();
+  }
 }
 
 void TformLogViewer::logCleared() {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QElapsedTimer>
 #include <QMainWindow>
 
 #include "common/run_log.h"
@@ -38,6 +39,7 @@ class TformLogViewer : public FormWidget<FormWindow, QMainWindow>, public RunLog
   QAction* menuFileClose_;
   // Before the first clear the text area holds one empty line, and lines go after it.
   bool keepsStartLine_ = true;
+  QElapsedTimer sinceDrawn_;
 };
 
 }  // namespace vok
