@@ -7,6 +7,8 @@ packages=(
   libjpeg62-turbo-dev libfmt-dev libcli11-dev
   libgtest-dev libgmock-dev
   clang-format                  # the format check
+  qt6-base-dev libgl-dev          # the desktop program
+  fonts-liberation fonts-ipafont-gothic  # its texts: Times metrics and Japanese glyphs
   libjpeg-turbo-progs tidy      # the reference tools the tests compare against
   locales                       # locale sources the tests build with localedef
 )
