@@ -9,6 +9,8 @@ packages=(
   clang-format                  # the format check
   libjpeg-turbo-progs tidy      # the reference tools the tests compare against
   locales                       # locale sources the tests build with localedef
+  qt6-base-dev                  # the desktop program vok
+  fonts-liberation fonts-ipafont-gothic  # the window font and the Japanese box titles
 )
 if [[ "${1:-}" == "--bench" ]]; then
   packages+=(libvips-tools imagemagick time hyperfine)

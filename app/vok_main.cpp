@@ -1,0 +1,34 @@
+// The desktop program: the main window, and with six arguments the unattended run from its
+// first activation.
+#include <QStringList>
+#include <clocale>
+#include <memory>
+
+#include "app/exit_status.h"
+#include "convert/run_summary.h"
+#include "settings/settings_store.h"
+#include "ui/main_window.h"
+#include "ui/vok_application.h"
+
+int main(int argc, char** argv) {
+  vok::VokApplication app(argc, argv);
+  std::setlocale(LC_ALL, "");
+  QStringList arguments = QCoreApplication::arguments();
+  arguments.removeFirst();
+  vok::SettingsStore store = vok::SettingsStore::atDefaultLocation();
+  auto main = std::make_unique<vok::TformMain>(store, arguments);
+  main->show();
+  main->activateWindow();
+  app.exec();
+  // Windows are destroyed in the reverse order of their creation, each storing its values.
+  try {
+    main->formDestroy();
+  } catch (const std::exception& error) {
+    vok::presentGeneralError(error.what());
+  }
+  int status = vok::kExitDone;
+  if (main->commandLineEnded())
+    status = main->commandLineRun() ? vok::exitStatusOf(*main->commandLineRun()) : vok::kExitUsage;
+  main.reset();
+  return status;
+}

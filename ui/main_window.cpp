@@ -1,0 +1,149 @@
+#include "ui/main_window.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QGuiApplication>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QScreen>
+#include <filesystem>
+
+#include "common/version.h"
+#include "convert/run_summary.h"
+#include "settings/conversion_options.h"
+#include "settings/delete_registry.h"
+#include "settings/stored_options.h"
+
+namespace vok {
+
+namespace {
+
+// Leaves a field's range check when it loses the focus, as the window's exit event.
+class FieldExitFilter : public QObject {
+ public:
+  FieldExitFilter(TformMain* window, SizeField field)
+      : QObject(window), window_(window), field_(field) {}
+  bool eventFilter(QObject*, QEvent* event) override {
+    if (event->type() == QEvent::FocusOut) window_->editSizeExit(field_);
+    return false;
+  }
+
+ private:
+  TformMain* window_;
+  SizeField field_;
+};
+
+}  // namespace
+
+TformMain::TformMain(SettingsStore& store, QStringList arguments)
+    : MessagePresenter(this),
+      store_(store),
+      arguments_(std::move(arguments)),
+      values_(optionsBeforeLoad()),
+      folders_("/", false,
+               {[this](std::string_view text) {
+                  tellUser(MessageKind::kWarning, MessageButton::kOk, text);
+                },
+                [this](const std::string&) { fillThumbnailLists(); }}) {
+  setObjectName(QStringLiteral("formMain"));
+  auto* client = new QWidget(this);
+  client->setFixedSize(561, 427);
+  setCentralWidget(client);
+  QFont font(QStringLiteral("Liberation Serif"));
+  font.setPixelSize(15);
+  font.setBold(true);
+  setFont(font);
+  createActions();
+  createMenus();
+  createPreview(client);
+  createOriginalGroup(client);
+  createThumbnailGroup(client);
+  createSizeGroup(client);
+  createButtonBar(client);
+  createStatusBar(client);
+  connectHandlers();
+  move(361, 229);
+  formCreate();
+}
+
+TformMain::~TformMain() = default;
+
+void TformMain::connectHandlers() {
+  connect(menuFileSelectAll_, &QAction::triggered, this, [this] { menuFileSelectAllClick(); });
+  connect(bitbtnAll_, &QPushButton::clicked, this, [this] { menuFileSelectAllClick(); });
+  connect(menuFileSave_, &QAction::triggered, this, [this] { menuFileSaveClick(); });
+  connect(bitbtnSave_, &QPushButton::clicked, this, [this] { menuFileSaveClick(); });
+  connect(menuFileExit_, &QAction::triggered, this, &QWidget::close);
+  connect(bitbtnExit_, &QPushButton::clicked, this, &QWidget::close);
+  connect(menuOptionAutoDir_, &QAction::triggered, this, [this] {
+    menuOptionAutoDirClick(*this, values_);
+    folders_.setAutoDir(values_.AutoDir);
+  });
+  connect(menuOptionWarning_, &QAction::triggered, this,
+          [this] { menuOptionWarningClick(*this, values_); });
+  connect(menuOptionDeleteRegistry_, &QAction::triggered, this,
+          [this] { menuOptionDeleteRegistryClick(store_, *this); });
+  connect(directorylistboxOriginal_, &QListWidget::itemActivated, this,
+          [this](QListWidgetItem* item) {
+            folders_.setOriginalFolder(
+                (std::filesystem::path(folders_.originalFolder()) / item->text().toStdString())
+                    .lexically_normal()
+                    .string());
+            fillOriginalLists();
+          });
+  connect(directorylistboxThumbnail_, &QListWidget::itemActivated, this,
+          [this](QListWidgetItem* item) {
+            folders_.setThumbnailFolder(
+                (std::filesystem::path(folders_.thumbnailFolder()) / item->text().toStdString())
+                    .lexically_normal()
+                    .string());
+          });
+  editSizeX_->installEventFilter(new FieldExitFilter(this, SizeField::kX));
+  editSizeY_->installEventFilter(new FieldExitFilter(this, SizeField::kY));
+}
+
+void TformMain::formCreate() {
+  setWindowTitle(QStringLiteral("Vok  ") + QString::fromLatin1(kVersion));
+  mainFormCreate(store_, *this, values_);
+  folders_.setAutoDir(values_.AutoDir);
+  StoredOptions stored = loadStoredOptions(store_);
+  catalog_ = stored.catalog;
+}
+
+void TformMain::centreOnScreen() {
+  if (QScreen* screen = QGuiApplication::primaryScreen())
+    move(screen->availableGeometry().center() - rect().center());
+}
+
+void TformMain::editSizeExit(SizeField field) {
+  if (field == SizeField::kX)
+    editSizeXExit(*this);
+  else
+    editSizeYExit(*this);
+}
+
+bool TformMain::event(QEvent* event) {
+  const bool handled = QMainWindow::event(event);
+  if (event->type() == QEvent::WindowActivate) formActivate();
+  return handled;
+}
+
+void TformMain::closeEvent(QCloseEvent* event) {
+  // The run uses this window; it stops after the current picture and the window closes then.
+  if (running_) {
+    closeAfterRun_ = true;
+    event->ignore();
+    return;
+  }
+  event->accept();
+}
+
+void TformMain::formDestroy() {
+  mainFormDestroy(store_, *this, values_);
+}
+
+}  // namespace vok
