@@ -16,6 +16,7 @@ struct BoxCase {
   MessageButton button;
   const char* title;
   const char* prefix;
+  friend void PrintTo(const BoxCase& c, std::ostream* out) { *out << c.prefix << c.title; }
 };
 
 class MessagePresenterTest : public testing::TestWithParam<BoxCase> {};
@@ -59,6 +60,7 @@ class FailingObject : public QObject {
 struct EscapeCase {
   const char* message;
   const char* shown;
+  friend void PrintTo(const EscapeCase& c, std::ostream* out) { *out << c.message; }
 };
 
 class GeneralErrorTest : public testing::TestWithParam<EscapeCase> {};
