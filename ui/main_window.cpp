@@ -5,6 +5,7 @@
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QGuiApplication>
+#include <QLayout>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenuBar>
@@ -66,11 +67,18 @@ TformMain::TformMain(SettingsStore& store, QStringList arguments)
   createButtonBar(client);
   createStatusBar(client);
   connectHandlers();
+  // A fixed single border: no resizing, no maximise.
+  layout()->setSizeConstraint(QLayout::SetFixedSize);
+  setWindowFlag(Qt::WindowMaximizeButtonHint, false);
   move(361, 229);
   formCreate();
 }
 
-TformMain::~TformMain() = default;
+TformMain::~TformMain() {
+  // The fields lose the focus while the widgets go; no range check then.
+  editSizeX_->removeEventFilter(exitFilterX_);
+  editSizeY_->removeEventFilter(exitFilterY_);
+}
 
 void TformMain::connectHandlers() {
   connect(menuFileSelectAll_, &QAction::triggered, this, [this] { menuFileSelectAllClick(); });
@@ -102,8 +110,10 @@ void TformMain::connectHandlers() {
                     .lexically_normal()
                     .string());
           });
-  editSizeX_->installEventFilter(new FieldExitFilter(this, SizeField::kX));
-  editSizeY_->installEventFilter(new FieldExitFilter(this, SizeField::kY));
+  exitFilterX_ = new FieldExitFilter(this, SizeField::kX);
+  exitFilterY_ = new FieldExitFilter(this, SizeField::kY);
+  editSizeX_->installEventFilter(exitFilterX_);
+  editSizeY_->installEventFilter(exitFilterY_);
 }
 
 void TformMain::formCreate() {

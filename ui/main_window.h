@@ -154,6 +154,8 @@ class TformMain : public QMainWindow,
   QCheckBox* checkboxHTML_ = nullptr;
   QLineEdit* editSizeX_ = nullptr;
   QLineEdit* editSizeY_ = nullptr;
+  QObject* exitFilterX_ = nullptr;
+  QObject* exitFilterY_ = nullptr;
   QPushButton* bitbtnHTML_ = nullptr;
   QPushButton* bitbtnSave_ = nullptr;
   QPushButton* bitbtnExit_ = nullptr;

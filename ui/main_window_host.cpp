@@ -137,6 +137,8 @@ void TformMain::reportProgressRange(int minimum, int maximum) {
   progressbarList_->setRange(minimum, maximum);
 }
 void TformMain::reportProgress(int position) {
+  // The run ends by going back to 0, below the range it set; the bar would ignore that.
+  if (position < progressbarList_->minimum()) progressbarList_->setMinimum(position);
   progressbarList_->setValue(position);
 }
 void TformMain::reportWorking(bool working) {

@@ -8,7 +8,6 @@ namespace vok {
 
 VokApplication::VokApplication(int& argc, char** argv) : QApplication(argc, argv) {
   setApplicationName(QStringLiteral("Tessaly's Vok"));
-  setApplicationDisplayName(QStringLiteral("Tessaly's Vok"));
 }
 
 bool VokApplication::notify(QObject* receiver, QEvent* event) {

@@ -8,6 +8,7 @@
 #include "support/files.h"
 #include "support/temp_dir.h"
 #include "support/test_picture.h"
+#include "ui/main_window.h"
 
 namespace vok {
 namespace {
@@ -75,6 +76,19 @@ TEST_F(VokProgramTest, BoxWidthNotAWholeNumberConvertsNothing) {
   EXPECT_NE(desk.err.find("error: 'abc' is not a valid integer value.\n"), std::string::npos)
       << desk.err;
   EXPECT_FALSE(fs::exists(photos.file("_a.jpg")));
+}
+
+TEST_F(VokProgramTest, NextStartShowsTheValuesGiven) {
+  addPicture("a.jpg", 300, 300);
+  ASSERT_EQ(runProgram("vok", withFolder("DIR DIR 120 90 NULL -s"), scratch).status, 0);
+  EXPECT_TRUE(fs::exists(photos.file("a-s.jpg")));
+  SettingsStore store(scratch.file("vok.store"));
+  TformMain next(store, {});
+  EXPECT_EQ(next.sizeText(SizeField::kX), "120");
+  EXPECT_EQ(next.sizeText(SizeField::kY), "90");
+  EXPECT_EQ(next.preamble(), "");
+  EXPECT_EQ(next.postamble(), "-s");
+  EXPECT_EQ(next.originalFolder(), photos.path().string());
 }
 
 struct StatusCase {

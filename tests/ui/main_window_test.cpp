@@ -1,0 +1,126 @@
+// The main window driven through its real widgets, offscreen, every box answered by a recorder.
+#include "ui/main_window.h"
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QTest>
+#include <filesystem>
+
+#include "codec/jpeg_codec.h"
+#include "common/version.h"
+#include "support/temp_dir.h"
+#include "support/test_picture.h"
+#include "tests/ui/box_recorder.h"
+
+namespace vok {
+namespace {
+
+namespace fs = std::filesystem;
+
+struct MainWindowTest : testing::Test {
+  test::TempDir scratch;
+  test::TempDir photos;
+  test::BoxRecorder boxes;
+  SettingsStore store{scratch.file("settings")};
+  TformMain window{store, {}};
+
+  void SetUp() override {
+    window.show();
+    QApplication::setActiveWindow(&window);
+    window.showOriginalFolder("/", photos.path().string());
+    window.setThumbnailFolderToOriginal();
+  }
+  template <typename Widget>
+  Widget* child(const char* name) {
+    auto* widget = window.findChild<Widget*>(QString::fromLatin1(name));
+    EXPECT_NE(widget, nullptr) << name;
+    return widget;
+  }
+  void addPicture(const std::string& name, int width, int height) {
+    JpegCodec::encodeFile(test::texturedPicture(width, height), photos.file(name));
+  }
+  void click(const char* button) { QTest::mouseClick(child<QPushButton>(button), Qt::LeftButton); }
+};
+
+TEST_F(MainWindowTest, CaptionAndClientSizeAreTheDesigned) {
+  EXPECT_EQ(window.windowTitle().toStdString(), std::string("Vok  ") + kVersion);
+  EXPECT_EQ(window.centralWidget()->size(), QSize(561, 427));
+  EXPECT_TRUE(boxes.boxes.empty());
+}
+
+struct RangeCase {
+  const char* field;
+  const char* typed;
+  const char* after;
+  std::size_t messages;
+  friend void PrintTo(const RangeCase& c, std::ostream* out) { *out << c.field << c.typed; }
+};
+
+struct RangeTest : MainWindowTest, testing::WithParamInterface<RangeCase> {};
+
+TEST_P(RangeTest, LeavingASizeFieldChecksItsRange) {
+  const RangeCase& c = GetParam();
+  auto* field = child<QLineEdit>(c.field);
+  field->setFocus();
+  field->selectAll();
+  QTest::keyClicks(field, QString::fromLatin1(c.typed));
+  child<QLineEdit>("editPreamble")->setFocus();
+  EXPECT_EQ(field->text().toStdString(), c.after);
+  ASSERT_EQ(boxes.boxes.size(), c.messages);
+  if (c.messages == 1) {
+    EXPECT_EQ(boxes.boxes[0].kind, MessageKind::kWarning);
+    EXPECT_EQ(boxes.boxes[0].button, MessageButton::kYes);
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(Fields, RangeTest,
+                         testing::Values(RangeCase{"editSizeX", "300", "200", 1},
+                                         RangeCase{"editSizeX", "31", "32", 1},
+                                         RangeCase{"editSizeY", "201", "200", 1},
+                                         RangeCase{"editSizeY", "120", "120", 0}));
+
+TEST_F(MainWindowTest, AllInAFolderWithoutJpegFilesWarns) {
+  click("bitbtnAll");
+  ASSERT_EQ(boxes.boxes.size(), 1u);
+  EXPECT_EQ(boxes.boxes[0].text, "There is no JPEG file in the directory.");
+  EXPECT_EQ(boxes.boxes[0].title, "警告");
+}
+
+TEST_F(MainWindowTest, AllSelectsEveryFileAndSaveConvertsThem) {
+  for (const char* name : {"a.jpg", "b.jpeg", "c.JPG"}) addPicture(name, 300, 240);
+  window.refreshFileLists();
+  auto* files = child<QListWidget>("filelistboxOriginal");
+  ASSERT_EQ(files->count(), 3);
+  files->item(1)->setSelected(true);
+  click("bitbtnAll");
+  EXPECT_EQ(files->selectedItems().size(), 3);
+  click("bitbtnSave");
+  EXPECT_TRUE(boxes.boxes.empty());
+  for (const char* name : {"_a.jpg", "_b.jpg", "_c.jpg"})
+    EXPECT_TRUE(fs::exists(photos.file(name))) << name;
+  EXPECT_EQ(window.thumbnailFolder(), photos.path().string());
+  EXPECT_EQ(child<QListWidget>("filelistboxThumbnail")->count(), 6);
+  EXPECT_EQ(files->count(), 6);
+  EXPECT_EQ(files->selectedItems().size(), 0);
+  EXPECT_EQ(child<QProgressBar>("progressbarList")->value(), 0);
+  EXPECT_FALSE(child<QLabel>("imageViewArea")->isVisible());
+  EXPECT_FALSE(window.runLog().lines().empty());
+}
+
+TEST_F(MainWindowTest, SaveWithNothingSelectedSaysSo) {
+  addPicture("a.jpg", 300, 240);
+  window.refreshFileLists();
+  click("bitbtnSave");
+  ASSERT_EQ(boxes.boxes.size(), 1u);
+  EXPECT_EQ(boxes.boxes[0].text, "No selected JPEG file.");
+  EXPECT_FALSE(fs::exists(photos.file("_a.jpg")));
+}
+
+}  // namespace
+}  // namespace vok
