@@ -67,6 +67,7 @@ TformMain::TformMain(SettingsStore& store, QStringList arguments)
   createButtonBar(client);
   createStatusBar(client);
   connectHandlers();
+  setTabOrder();
   // A fixed single border: no resizing, no maximise.
   layout()->setSizeConstraint(QLayout::SetFixedSize);
   setWindowFlag(Qt::WindowMaximizeButtonHint, false);
@@ -83,6 +84,8 @@ TformMain::~TformMain() {
 void TformMain::connectHandlers() {
   connect(menuFileSelectAll_, &QAction::triggered, this, [this] { menuFileSelectAllClick(); });
   connect(bitbtnAll_, &QPushButton::clicked, this, [this] { menuFileSelectAllClick(); });
+  connect(filelistboxOriginal_, &QListWidget::itemClicked, this,
+          [this](QListWidgetItem* item) { filelistboxOriginalClick(item->text().toStdString()); });
   connect(menuFileSave_, &QAction::triggered, this, [this] { menuFileSaveClick(); });
   connect(bitbtnSave_, &QPushButton::clicked, this, [this] { menuFileSaveClick(); });
   connect(menuFileExit_, &QAction::triggered, this, &QWidget::close);
@@ -114,6 +117,24 @@ void TformMain::connectHandlers() {
   exitFilterY_ = new FieldExitFilter(this, SizeField::kY);
   editSizeX_->installEventFilter(exitFilterX_);
   editSizeY_->installEventFilter(exitFilterY_);
+}
+
+void TformMain::setTabOrder() {
+  const QList<QWidget*> order{drivecomboboxOriginal_,
+                              directorylistboxOriginal_,
+                              filelistboxOriginal_,
+                              bitbtnAll_,
+                              directorylistboxThumbnail_,
+                              editPreamble_,
+                              editPostamble_,
+                              filelistboxThumbnail_,
+                              checkboxHTML_,
+                              editSizeX_,
+                              editSizeY_,
+                              bitbtnHTML_,
+                              bitbtnSave_,
+                              bitbtnExit_};
+  for (qsizetype i = 1; i < order.size(); ++i) QWidget::setTabOrder(order[i - 1], order[i]);
 }
 
 void TformMain::formCreate() {

@@ -41,6 +41,7 @@ class TformMain : public QMainWindow,
 
   // The menu and button handlers.
   void menuFileSelectAllClick();
+  void filelistboxOriginalClick(const std::string& name);
   // Runs the conversion; returns what it did, or nothing when a run is already going on.
   std::unique_ptr<RunSummary> menuFileSaveClick();
   void editSizeExit(SizeField field);
@@ -108,6 +109,7 @@ class TformMain : public QMainWindow,
   void createButtonBar(QWidget* client);
   void createStatusBar(QWidget* client);
   void connectHandlers();
+  void setTabOrder();
   void formCreate();
   void formActivate();
   void runCommandLine();

@@ -166,6 +166,7 @@ void TformMain::createStatusBar(QWidget* client) {
   auto* bar = placed(new QWidget(client), 0, 398, 561, 29);
   bar->setObjectName(QStringLiteral("StatusBar"));
   statusPanel_ = placed(new QLabel(bar), 2, 4, 378, 21);
+  statusPanel_->setObjectName(QStringLiteral("statusPanel"));
   statusPanel_->setFrameShape(QFrame::Panel);
   statusPanel_->setFrameShadow(QFrame::Sunken);
   placed(new QLabel(bar), 382, 4, 50, 21)->setFrameShape(QFrame::Panel);

@@ -8,6 +8,7 @@
 
 #include "common/whole_number.h"
 #include "convert/conversion_engine.h"
+#include "convert/picture_stage.h"
 #include "convert/run_summary.h"
 #include "settings/conversion_options.h"
 #include "ui/main_window.h"
@@ -40,6 +41,12 @@ void TformMain::menuFileSelectAllClick() {
     return;
   }
   filelistboxOriginal_->selectAll();
+}
+
+void TformMain::filelistboxOriginalClick(const std::string& name) {
+  // The preview of one picture; nothing is written.
+  PictureStage stage(*this, log_, values_);
+  stage.ShowPicture(folders_.originalFolder() + "/" + name);
 }
 
 std::unique_ptr<RunSummary> TformMain::menuFileSaveClick() {

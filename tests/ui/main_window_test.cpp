@@ -10,10 +10,12 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QTest>
+#include <QTimer>
 #include <filesystem>
 
 #include "codec/jpeg_codec.h"
 #include "common/version.h"
+#include "support/files.h"
 #include "support/temp_dir.h"
 #include "support/test_picture.h"
 #include "tests/ui/box_recorder.h"
@@ -120,6 +122,51 @@ TEST_F(MainWindowTest, SaveWithNothingSelectedSaysSo) {
   ASSERT_EQ(boxes.boxes.size(), 1u);
   EXPECT_EQ(boxes.boxes[0].text, "No selected JPEG file.");
   EXPECT_FALSE(fs::exists(photos.file("_a.jpg")));
+}
+
+TEST_F(MainWindowTest, ClickingAFileShowsItsPreviewAndWritesNothing) {
+  addPicture("a.jpg", 300, 240);
+  test::writeText(photos.file("b.jpg"), "not a picture");
+  window.refreshFileLists();
+  auto* files = child<QListWidget>("filelistboxOriginal");
+  QTest::mouseClick(files->viewport(), Qt::LeftButton, {},
+                    files->visualItemRect(files->item(0)).center());
+  EXPECT_TRUE(child<QLabel>("imageViewArea")->isVisible());
+  QTest::mouseClick(files->viewport(), Qt::LeftButton, {},
+                    files->visualItemRect(files->item(1)).center());
+  EXPECT_TRUE(boxes.boxes.empty()) << "Warning is off";
+  ASSERT_EQ(window.runLog().lines().size(), 1u);
+  EXPECT_NE(window.runLog().lines()[0].find(" is corrupt."), std::string::npos);
+  EXPECT_EQ(std::distance(fs::directory_iterator(photos.path()), {}), 2);
+}
+
+TEST_F(MainWindowTest, SaveDuringARunStartsNothingAndSaysSo) {
+  addPicture("a.jpg", 300, 240);
+  addPicture("b.jpg", 300, 240);
+  window.refreshFileLists();
+  click("bitbtnAll");
+  std::string statusDuringRun;
+  QTimer::singleShot(0, &window, [&] {
+    click("bitbtnSave");
+    statusDuringRun = child<QLabel>("statusPanel")->text().toStdString();
+  });
+  click("bitbtnSave");
+  EXPECT_NE(statusDuringRun.find("Save starts nothing"), std::string::npos) << statusDuringRun;
+  EXPECT_TRUE(fs::exists(photos.file("_b.jpg")));
+}
+
+TEST_F(MainWindowTest, TabGoesThroughTheGroupsInOrder) {
+  std::vector<std::string> visited;
+  child<QWidget>("drivecomboboxOriginal")->setFocus();
+  for (int i = 0; i < 14; ++i) {
+    visited.push_back(QApplication::focusWidget()->objectName().toStdString());
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+  }
+  EXPECT_EQ(visited, (std::vector<std::string>{
+                         "drivecomboboxOriginal", "directorylistboxOriginal", "filelistboxOriginal",
+                         "bitbtnAll", "directorylistboxThumbnail", "editPreamble", "editPostamble",
+                         "filelistboxThumbnail", "checkboxHTML", "editSizeX", "editSizeY",
+                         "bitbtnHTML", "bitbtnSave", "bitbtnExit"}));
 }
 
 }  // namespace
