@@ -2,6 +2,7 @@
 // first activation.
 #include <QStringList>
 #include <clocale>
+#include <cstdlib>
 #include <memory>
 
 #include "app/exit_status.h"
@@ -11,6 +12,10 @@
 #include "ui/vok_application.h"
 
 int main(int argc, char** argv) {
+  // A Wayland desktop does not let a program place its windows; through XWayland stored
+  // positions keep working. A platform the user chose is kept.
+  if (!std::getenv("QT_QPA_PLATFORM") && std::getenv("WAYLAND_DISPLAY") && std::getenv("DISPLAY"))
+    setenv("QT_QPA_PLATFORM", "xcb", 1);
   vok::VokApplication app(argc, argv);
   std::setlocale(LC_ALL, "");
   QStringList arguments = QCoreApplication::arguments();

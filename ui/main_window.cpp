@@ -1,4 +1,5 @@
 #include "ui/main_window.h"
+#include "ui/screen_placement.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -140,6 +141,7 @@ void TformMain::setTabOrder() {
 void TformMain::formCreate() {
   setWindowTitle(QStringLiteral("Vok  ") + QString::fromLatin1(kVersion));
   mainFormCreate(store_, *this, values_);
+  keepOnAScreen(*this);
   folders_.setAutoDir(values_.AutoDir);
   StoredOptions stored = loadStoredOptions(store_);
   catalog_ = stored.catalog;

@@ -42,15 +42,19 @@ void TformMain::createActions() {
   auto action = [this](const char* caption) {
     return new QAction(QString::fromUtf8(caption), this);
   };
+  const auto named = [](QAction* entry, const char* name) {
+    entry->setObjectName(QString::fromLatin1(name));
+    return entry;
+  };
   menuFileSelectAll_ = action("Select All(&A)");
   menuFileSave_ = action("Save(&S)");
   menuFileExit_ = action("Exit(&X)");
   menuDisplayHTMLSetting_ = action("HTML Setting(&H)");
   menuDisplayLogViewer_ = action("Log Viewer(&L)");
-  menuOptionDeleteRegistry_ = action("Delete Registry(&D)");
-  menuOptionAutoDir_ = action("Auto Dir(&A)");
+  menuOptionDeleteRegistry_ = named(action("Delete Registry(&D)"), "menuOptionDeleteRegistry");
+  menuOptionAutoDir_ = named(action("Auto Dir(&A)"), "menuOptionAutoDir");
   menuOptionAutoDir_->setCheckable(true);
-  menuOptionWarning_ = action("Warning(&W)");
+  menuOptionWarning_ = named(action("Warning(&W)"), "menuOptionWarning");
   menuOptionWarning_->setCheckable(true);
   menuOptionIgnoreSizeX_ = action("Ignore Size X=");
   menuOptionIgnoreSizeY_ = action("Ignore Size Y=");

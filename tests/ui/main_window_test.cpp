@@ -3,18 +3,22 @@
 
 #include <gtest/gtest.h>
 
+#include <QAction>
 #include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QScreen>
 #include <QTest>
 #include <QTimer>
 #include <filesystem>
 
 #include "codec/jpeg_codec.h"
 #include "common/version.h"
+#include "settings/key_path.h"
+#include "settings/settings_access.h"
 #include "support/files.h"
 #include "support/temp_dir.h"
 #include "support/test_picture.h"
@@ -168,6 +172,58 @@ TEST_F(MainWindowTest, TabGoesThroughTheGroupsInOrder) {
                          "filelistboxThumbnail", "checkboxHTML", "editSizeX", "editSizeY",
                          "bitbtnHTML", "bitbtnSave", "bitbtnExit"}));
 }
+
+TEST_F(MainWindowTest, WarningTwiceIsOffAgainAndShowsBoxesOnlyWhileOn) {
+  auto* warning = window.findChild<QAction*>(QStringLiteral("menuOptionWarning"));
+  ASSERT_NE(warning, nullptr);
+  test::writeText(photos.file("b.jpg"), "not a picture");
+  window.refreshFileLists();
+  warning->trigger();
+  EXPECT_TRUE(warning->isChecked());
+  window.filelistboxOriginalClick("b.jpg");
+  EXPECT_EQ(boxes.boxes.size(), 1u);
+  warning->trigger();
+  EXPECT_FALSE(warning->isChecked());
+  window.filelistboxOriginalClick("b.jpg");
+  EXPECT_EQ(boxes.boxes.size(), 1u);
+}
+
+TEST_F(MainWindowTest, AfterDeleteRegistryTheEndWritesNothing) {
+  window.findChild<QAction*>(QStringLiteral("menuOptionDeleteRegistry"))->trigger();
+  ASSERT_EQ(boxes.boxes.size(), 1u);
+  EXPECT_EQ(boxes.boxes[0].kind, MessageKind::kInformation);
+  window.formDestroy();
+  SettingsAccess access(store, SettingsKeyPath);
+  EXPECT_FALSE(access.sectionExists(kMainSection));
+}
+
+struct PlacementCase {
+  int left;
+  int top;
+  bool kept;
+  friend void PrintTo(const PlacementCase& c, std::ostream* out) { *out << c.left << "," << c.top; }
+};
+
+struct PlacementTest : testing::TestWithParam<PlacementCase> {};
+
+TEST_P(PlacementTest, AStoredPositionOffEveryScreenMovesOntoOne) {
+  test::TempDir scratch;
+  SettingsStore store(scratch.file("settings"));
+  {
+    SettingsAccess access(store, SettingsKeyPath);
+    access.writeInteger(kMainSection, "Left", GetParam().left);
+    access.writeInteger(kMainSection, "Top", GetParam().top);
+    access.close();
+  }
+  TformMain placed(store, {});
+  EXPECT_NE(QGuiApplication::screenAt(placed.pos()), nullptr);
+  EXPECT_EQ(placed.pos() == QPoint(GetParam().left, GetParam().top), GetParam().kept);
+}
+
+INSTANTIATE_TEST_SUITE_P(Positions, PlacementTest,
+                         testing::Values(PlacementCase{100, 80, true},
+                                         PlacementCase{5000, 4000, false},
+                                         PlacementCase{-3000, 50, false}));
 
 }  // namespace
 }  // namespace vok
