@@ -5,6 +5,7 @@
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QDir>
 #include <QGuiApplication>
 #include <QLayout>
 #include <QLineEdit>
@@ -23,6 +24,13 @@
 namespace vok {
 
 namespace {
+
+std::string folderBelow(const std::string& folder, const QListWidgetItem& entry) {
+  std::string path =
+      (std::filesystem::path(folder) / entry.text().toStdString()).lexically_normal().string();
+  while (path.size() > 1 && path.back() == '/') path.pop_back();
+  return path;
+}
 
 // Leaves a field's range check when it loses the focus, as the window's exit event.
 class FieldExitFilter : public QObject {
@@ -101,23 +109,36 @@ void TformMain::connectHandlers() {
           [this] { menuOptionDeleteRegistryClick(store_, *this); });
   connect(directorylistboxOriginal_, &QListWidget::itemActivated, this,
           [this](QListWidgetItem* item) {
-            folders_.setOriginalFolder(
-                (std::filesystem::path(folders_.originalFolder()) / item->text().toStdString())
-                    .lexically_normal()
-                    .string());
+            const std::string target = folderBelow(folders_.originalFolder(), *item);
+            if (folderReachable(target)) folders_.setOriginalFolder(target);
             fillOriginalLists();
           });
   connect(directorylistboxThumbnail_, &QListWidget::itemActivated, this,
           [this](QListWidgetItem* item) {
-            folders_.setThumbnailFolder(
-                (std::filesystem::path(folders_.thumbnailFolder()) / item->text().toStdString())
-                    .lexically_normal()
-                    .string());
+            const std::string target = folderBelow(folders_.thumbnailFolder(), *item);
+            if (folderReachable(target))
+              folders_.setThumbnailFolder(target);
+            else
+              fillThumbnailLists();
           });
   exitFilterX_ = new FieldExitFilter(this, SizeField::kX);
   exitFilterY_ = new FieldExitFilter(this, SizeField::kY);
   editSizeX_->installEventFilter(exitFilterX_);
   editSizeY_->installEventFilter(exitFilterY_);
+}
+
+bool TformMain::folderReachable(const std::string& folder) {
+  // A folder that vanished while shown, or that may not be read, is named; the lists stay.
+  const QDir dir(QString::fromStdString(folder));
+  if (!dir.exists()) {
+    tellUser(MessageKind::kWarning, MessageButton::kOk, "There is no folder " + folder + ".");
+    return false;
+  }
+  if (!dir.isReadable()) {
+    tellUser(MessageKind::kWarning, MessageButton::kOk, "Cannot read the folder " + folder + ".");
+    return false;
+  }
+  return true;
 }
 
 void TformMain::setTabOrder() {

@@ -110,6 +110,7 @@ class TformMain : public QMainWindow,
   void createStatusBar(QWidget* client);
   void connectHandlers();
   void setTabOrder();
+  bool folderReachable(const std::string& folder);
   void formCreate();
   void formActivate();
   void runCommandLine();

@@ -197,6 +197,35 @@ TEST_F(MainWindowTest, AfterDeleteRegistryTheEndWritesNothing) {
   EXPECT_FALSE(access.sectionExists(kMainSection));
 }
 
+TEST_F(MainWindowTest, AFolderThatVanishedIsNamedAndTheListsStay) {
+  fs::create_directory(photos.file("gone"));
+  addPicture("a.jpg", 300, 240);
+  window.showOriginalFolder("/", photos.path().string());
+  auto* folders = child<QListWidget>("directorylistboxOriginal");
+  const QList<QListWidgetItem*> gone = folders->findItems(QStringLiteral("gone"), Qt::MatchExactly);
+  ASSERT_EQ(gone.size(), 1);
+  fs::remove(photos.file("gone"));
+  emit folders->itemActivated(gone[0]);
+  ASSERT_EQ(boxes.boxes.size(), 1u);
+  EXPECT_EQ(boxes.boxes[0].text, "There is no folder " + photos.file("gone") + ".");
+  EXPECT_EQ(window.originalFolder(), photos.path().string());
+  EXPECT_EQ(child<QListWidget>("filelistboxOriginal")->count(), 1);
+  EXPECT_EQ(folders->findItems(QStringLiteral("gone"), Qt::MatchExactly).size(), 0);
+}
+
+TEST_F(MainWindowTest, ClosingDuringARunClosesAfterIt) {
+  addPicture("a.jpg", 300, 240);
+  addPicture("b.jpg", 300, 240);
+  window.refreshFileLists();
+  click("bitbtnAll");
+  bool closedDuringRun = true;
+  QTimer::singleShot(0, &window, [&] { closedDuringRun = window.close(); });
+  click("bitbtnSave");
+  EXPECT_FALSE(closedDuringRun);
+  EXPECT_TRUE(fs::exists(photos.file("_b.jpg")));
+  EXPECT_FALSE(window.isVisible());
+}
+
 struct PlacementCase {
   int left;
   int top;
