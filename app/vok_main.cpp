@@ -9,6 +9,7 @@
 #include "convert/run_summary.h"
 #include "settings/settings_store.h"
 #include "ui/main_window.h"
+#include "ui/splash_window.h"
 #include "ui/vok_application.h"
 
 int main(int argc, char** argv) {
@@ -18,6 +19,7 @@ int main(int argc, char** argv) {
     setenv("QT_QPA_PLATFORM", "xcb", 1);
   vok::VokApplication app(argc, argv);
   std::setlocale(LC_ALL, "");
+  (new vok::TformSplash)->showUntilTheLoopRuns();
   QStringList arguments = QCoreApplication::arguments();
   arguments.removeFirst();
   vok::SettingsStore store = vok::SettingsStore::atDefaultLocation();

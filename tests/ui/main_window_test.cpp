@@ -1,6 +1,9 @@
 // The main window driven through its real widgets, offscreen, every box answered by a recorder.
 #include "ui/main_window.h"
 
+#include <QPointer>
+#include "ui/splash_window.h"
+
 #include <gtest/gtest.h>
 
 #include <QAction>
@@ -224,6 +227,17 @@ TEST_F(MainWindowTest, ClosingDuringARunClosesAfterIt) {
   EXPECT_FALSE(closedDuringRun);
   EXPECT_TRUE(fs::exists(photos.file("_b.jpg")));
   EXPECT_FALSE(window.isVisible());
+}
+
+TEST(SplashTest, CentredOnTopAndGoneAtTheFirstEvents) {
+  QPointer<TformSplash> splash = new TformSplash;
+  splash->showUntilTheLoopRuns();
+  EXPECT_EQ(splash->size(), QSize(392, 152));
+  EXPECT_TRUE(splash->windowFlags().testFlag(Qt::FramelessWindowHint));
+  EXPECT_TRUE(splash->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+  EXPECT_EQ(splash->geometry().center(), QGuiApplication::primaryScreen()->geometry().center());
+  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  EXPECT_TRUE(splash.isNull());
 }
 
 struct PlacementCase {
