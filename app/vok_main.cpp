@@ -12,7 +12,20 @@
 #include "ui/splash_window.h"
 #include "ui/vok_application.h"
 
+namespace {
+
+// The offscreen platform says on every fixed-size window that it cannot pass size hints; a
+// scripted run's standard error keeps only what concerns the user.
+QtMessageHandler defaultHandler = nullptr;
+void quietPlatformNotes(QtMsgType type, const QMessageLogContext& context, const QString& text) {
+  if (text.contains(QLatin1String("propagateSizeHints"))) return;
+  defaultHandler(type, context, text);
+}
+
+}  // namespace
+
 int main(int argc, char** argv) {
+  defaultHandler = qInstallMessageHandler(quietPlatformNotes);
   // A Wayland desktop does not let a program place its windows; through XWayland stored
   // positions keep working. A platform the user chose is kept.
   if (!std::getenv("QT_QPA_PLATFORM") && std::getenv("WAYLAND_DISPLAY") && std::getenv("DISPLAY"))

@@ -104,7 +104,9 @@ TEST_P(VokStatusTest, ExitStatusIsTheBatchTools) {
   const StatusCase& c = GetParam();
   for (const auto& [name, content] : c.files) {
     int width = 0, height = 0;
-    if (std::sscanf(content.c_str(), "%dx%d", &width, &height) == 2)
+    if (content == "folder")
+      fs::create_directories(photos.file(name));
+    else if (std::sscanf(content.c_str(), "%dx%d", &width, &height) == 2)
       addPicture(name, width, height);
     else
       test::writeText(photos.file(name), content);
@@ -127,6 +129,10 @@ INSTANTIATE_TEST_SUITE_P(
         StatusCase{"NoJpegFile", {{"a.txt", "text"}}, "DIR DIR 160 120 _ NULL"},
         StatusCase{"MissingFolder", {}, "DIR/missing DIR 160 120 _ NULL"},
         StatusCase{"FiveArguments", {{"a.jpg", "300x300"}}, "DIR DIR 160 120 _"},
+        StatusCase{"LowerCaseNullIsAnAffix", {{"a.jpg", "300x300"}}, "DIR DIR 160 120 null NULL"},
+        StatusCase{"ThumbnailFolderTooDeep",
+                   {{"a.jpg", "300x300"}, {"th/small", "folder"}},
+                   "DIR DIR/th/small 160 120 _ NULL"},
         StatusCase{"HeightNotANumber", {{"a.jpg", "300x300"}}, "DIR DIR 160 1x2 _ NULL"}),
     [](const testing::TestParamInfo<StatusCase>& param) { return param.param.what; });
 
