@@ -1,4 +1,5 @@
 #include "ui/main_window.h"
+#include "ui/help_menu.h"
 #include "ui/screen_placement.h"
 
 #include <QAction>
@@ -105,6 +106,10 @@ void TformMain::connectHandlers() {
   });
   connect(menuOptionWarning_, &QAction::triggered, this,
           [this] { menuOptionWarningClick(*this, values_); });
+  connect(menuHelpInEng_, &QAction::triggered, this, [this] { OpenHelpFile("vok.html", *this); });
+  connect(menuHelpInJap_, &QAction::triggered, this, [this] { OpenHelpFile("vok-j.html", *this); });
+  connect(menuHelpVersion_, &QAction::triggered, this,
+          [this] { tellUser(MessageKind::kInformation, MessageButton::kOk, versionBoxText()); });
   connect(menuOptionDeleteRegistry_, &QAction::triggered, this,
           [this] { menuOptionDeleteRegistryClick(store_, *this); });
   connect(directorylistboxOriginal_, &QListWidget::itemActivated, this,

@@ -59,9 +59,9 @@ void TformMain::createActions() {
   menuOptionIgnoreSizeX_ = action("Ignore Size X=");
   menuOptionIgnoreSizeY_ = action("Ignore Size Y=");
   menuIgnoreSizeSetting_ = action("Ignore Size Setting...(&S)");
-  menuHelpInEng_ = action("Help in English(&E)");
-  menuHelpInJap_ = action("Help in Japanese(&J)");
-  menuHelpVersion_ = action("Version Informations(&A)");
+  menuHelpInEng_ = named(action("Help in English(&E)"), "menuHelpInEng");
+  menuHelpInJap_ = named(action("Help in Japanese(&J)"), "menuHelpInJap");
+  menuHelpVersion_ = named(action("Version Informations(&A)"), "menuHelpVersion");
 }
 
 void TformMain::createMenus() {

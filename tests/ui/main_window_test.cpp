@@ -229,6 +229,31 @@ TEST_F(MainWindowTest, ClosingDuringARunClosesAfterIt) {
   EXPECT_FALSE(window.isVisible());
 }
 
+struct HelpCase {
+  const char* entry;
+  const char* text;
+  friend void PrintTo(const HelpCase& c, std::ostream* out) { *out << c.entry; }
+};
+
+struct HelpTest : MainWindowTest, testing::WithParamInterface<HelpCase> {};
+
+TEST_P(HelpTest, HelpEntryShowsItsBox) {
+  window.findChild<QAction*>(QString::fromLatin1(GetParam().entry))->trigger();
+  ASSERT_EQ(boxes.boxes.size(), 1u);
+  EXPECT_EQ(boxes.boxes[0].text, GetParam().text);
+}
+
+const std::string kVersionBox =
+    std::string("Tessaly's Vok\rJPEG thumbnails and HTML catalogs\rVersion ") + kVersion +
+    "\rCopyright the Vok developers\rHomepage ";
+
+INSTANTIATE_TEST_SUITE_P(
+    Entries, HelpTest,
+    testing::Values(
+        HelpCase{"menuHelpInEng", "Could not shellexecute \"vok.html\".\rReturn Code was 2 ."},
+        HelpCase{"menuHelpInJap", "Could not shellexecute \"vok-j.html\".\rReturn Code was 2 ."},
+        HelpCase{"menuHelpVersion", kVersionBox.c_str()}));
+
 TEST(SplashTest, CentredOnTopAndGoneAtTheFirstEvents) {
   QPointer<TformSplash> splash = new TformSplash;
   splash->showUntilTheLoopRuns();
