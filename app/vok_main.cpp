@@ -1,0 +1,54 @@
+// The desktop program: the main window, and with six arguments the unattended run from its
+// first activation.
+#include <QStringList>
+#include <clocale>
+#include <cstdlib>
+#include <memory>
+
+#include "app/exit_status.h"
+#include "convert/run_summary.h"
+#include "settings/settings_store.h"
+#include "ui/main_window.h"
+#include "ui/splash_window.h"
+#include "ui/vok_application.h"
+
+namespace {
+
+// The offscreen platform says on every fixed-size window that it cannot pass size hints; a
+// scripted run's standard error keeps only what concerns the user.
+QtMessageHandler defaultHandler = nullptr;
+void quietPlatformNotes(QtMsgType type, const QMessageLogContext& context, const QString& text) {
+  if (text.contains(QLatin1String("propagateSizeHints"))) return;
+  defaultHandler(type, context, text);
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  defaultHandler = qInstallMessageHandler(quietPlatformNotes);
+  // A Wayland desktop does not let a program place its windows; through XWayland stored
+  // positions keep working. A platform the user chose is kept.
+  if (!std::getenv("QT_QPA_PLATFORM") && std::getenv("WAYLAND_DISPLAY") && std::getenv("DISPLAY"))
+    setenv("QT_QPA_PLATFORM", "xcb", 1);
+  vok::VokApplication app(argc, argv);
+  std::setlocale(LC_ALL, "");
+  (new vok::TformSplash)->showUntilTheLoopRuns();
+  QStringList arguments = QCoreApplication::arguments();
+  arguments.removeFirst();
+  vok::SettingsStore store = vok::SettingsStore::atDefaultLocation();
+  auto main = std::make_unique<vok::TformMain>(store, arguments);
+  main->show();
+  main->activateWindow();
+  app.exec();
+  // Windows are destroyed in the reverse order of their creation, each storing its values.
+  try {
+    main->formDestroy();
+  } catch (const std::exception& error) {
+    vok::presentGeneralError(error.what());
+  }
+  int status = vok::kExitDone;
+  if (main->commandLineEnded())
+    status = main->commandLineRun() ? vok::exitStatusOf(*main->commandLineRun()) : vok::kExitUsage;
+  main.reset();
+  return status;
+}
