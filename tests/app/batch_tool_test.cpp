@@ -229,7 +229,7 @@ TEST_F(BatchFixture, StoreThatMayNotBeReadStopsWithExitThree) {
 // made of whatever lies beyond its rows.
 TEST_F(BatchFixture, TwoComponentPictureIsReportedCorrupt) {
   addPicture("a.jpg", 300, 300);
-  const test::TestJpegSpec twoComponents{300, 300, {{1, 1}, {1, 1}}};
+  const test::TestJpegShape twoComponents{300, 300, {{1, 1}, {1, 1}}};
   test::writeTestJpeg(photos.file("two.jpg"), twoComponents, test::texturedRows(300, 2));
   const Outcome outcome = runTool(folder() + " " + folder() + " 160 120 _ NULL", scratch);
   EXPECT_EQ(outcome.status, 1) << outcome.err;

@@ -30,7 +30,7 @@ RowSource texturedRows(int width, int components) {
   };
 }
 
-std::vector<unsigned char> makeTestJpeg(const TestJpegSpec& spec, const RowSource& rows) {
+std::vector<unsigned char> makeTestJpeg(const TestJpegShape& shape, const RowSource& rows) {
   jpeg_compress_struct info{};
   jpeg_error_mgr errors{};
   info.err = jpeg_std_error(&errors);
@@ -40,21 +40,21 @@ std::vector<unsigned char> makeTestJpeg(const TestJpegSpec& spec, const RowSourc
   unsigned long size = 0;
   jpeg_mem_dest(&info, &buffer, &size);
 
-  const int components = static_cast<int>(spec.sampling.size());
-  info.image_width = static_cast<JDIMENSION>(spec.width);
-  info.image_height = static_cast<JDIMENSION>(spec.height);
+  const int components = static_cast<int>(shape.sampling.size());
+  info.image_width = static_cast<JDIMENSION>(shape.width);
+  info.image_height = static_cast<JDIMENSION>(shape.height);
   info.input_components = components;
   info.in_color_space = components == 1 ? JCS_GRAYSCALE : components == 3 ? JCS_RGB : JCS_UNKNOWN;
   jpeg_set_defaults(&info);
   if (info.in_color_space == JCS_UNKNOWN) jpeg_set_colorspace(&info, JCS_UNKNOWN);
-  jpeg_set_quality(&info, spec.quality, TRUE);
+  jpeg_set_quality(&info, shape.quality, TRUE);
   for (int i = 0; i < components; ++i) {
-    info.comp_info[i].h_samp_factor = spec.sampling[i].first;
-    info.comp_info[i].v_samp_factor = spec.sampling[i].second;
+    info.comp_info[i].h_samp_factor = shape.sampling[i].first;
+    info.comp_info[i].v_samp_factor = shape.sampling[i].second;
   }
-  if (spec.progressive) jpeg_simple_progression(&info);
+  if (shape.progressive) jpeg_simple_progression(&info);
   jpeg_start_compress(&info, TRUE);
-  std::vector<std::uint8_t> row(static_cast<std::size_t>(spec.width) * components);
+  std::vector<std::uint8_t> row(static_cast<std::size_t>(shape.width) * components);
   JSAMPROW rowPointer = row.data();
   while (info.next_scanline < info.image_height) {
     rows(static_cast<int>(info.next_scanline), row.data());
@@ -67,9 +67,9 @@ std::vector<unsigned char> makeTestJpeg(const TestJpegSpec& spec, const RowSourc
   return bytes;
 }
 
-void writeTestJpeg(const std::filesystem::path& path, const TestJpegSpec& spec,
+void writeTestJpeg(const std::filesystem::path& path, const TestJpegShape& shape,
                    const RowSource& rows) {
-  writeBytes(path, makeTestJpeg(spec, rows));
+  writeBytes(path, makeTestJpeg(shape, rows));
 }
 
 }  // namespace vok::test

@@ -8,7 +8,7 @@
 namespace vok::test {
 
 // A JPEG file made for a test, with the sampling factors and the mode chosen freely.
-struct TestJpegSpec {
+struct TestJpegShape {
   int width = 0;
   int height = 0;
   // One (h, v) pair a component: one component is grey, three are colour (RGB given, YCbCr
@@ -24,8 +24,8 @@ using RowSource = std::function<void(int y, std::uint8_t* samples)>;
 // A picture with detail in every row and column, so that a wrong row or column shows.
 RowSource texturedRows(int width, int components);
 
-std::vector<unsigned char> makeTestJpeg(const TestJpegSpec& spec, const RowSource& rows);
-void writeTestJpeg(const std::filesystem::path& path, const TestJpegSpec& spec,
+std::vector<unsigned char> makeTestJpeg(const TestJpegShape& shape, const RowSource& rows);
+void writeTestJpeg(const std::filesystem::path& path, const TestJpegShape& shape,
                    const RowSource& rows);
 
 }  // namespace vok::test
