@@ -118,7 +118,7 @@ void ParallelThumbnailProducer::finish(std::size_t index, int generation, Made m
     slot.state = State::kWaiting;  // the run went past it; made again if asked after all
     return;
   }
-  slot.made = std::move(made);
+  slot.made = std::make_unique<Made>(std::move(made));
   slot.state = State::kReady;
   ++ready_;
   resultReady_.notify_all();
@@ -220,7 +220,7 @@ PictureThumbnail ParallelThumbnailProducer::take(const std::string& path,
 
 PictureThumbnail ParallelThumbnailProducer::takeInPlan(std::size_t index, const std::string& path,
                                                        const ThumbnailRecipe& recipe) {
-  std::optional<Made> made;
+  std::unique_ptr<Made> made;
   {
     std::unique_lock lock(mutex_);
     resultReady_.wait(lock, [&] { return slots_[index].state == State::kReady; });
@@ -235,7 +235,7 @@ PictureThumbnail ParallelThumbnailProducer::takeInPlan(std::size_t index, const 
   workAvailable_.notify_all();
 
   // A file that changed after it was read ahead is read again now, as an in-order run would.
-  if (!made->stamp || stampOf(path) != made->stamp) made = make(path, recipe, true);
+  if (!made->stamp || stampOf(path) != made->stamp) *made = make(path, recipe, true);
   keep(path, *made, recipe);
   return std::move(made->thumbnail);
 }

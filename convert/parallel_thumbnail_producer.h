@@ -62,7 +62,9 @@ class ParallelThumbnailProducer : public ThumbnailProducer {
   enum class State { kWaiting, kMaking, kReady, kTaken };
   struct Slot {
     State state = State::kWaiting;
-    std::optional<Made> made;  // when ready
+    // When ready. Held apart: a result carries a whole raster, and a plan has a slot for every
+    // picture of the folder.
+    std::unique_ptr<Made> made;
   };
 
   void work();
