@@ -29,12 +29,12 @@ struct Outcome {
 };
 
 Outcome runTool(const std::string& arguments, const test::TempDir& scratch,
-                const std::string& settings = "settings") {
+                const std::string& settings = "settings", const std::string& tool = kTool) {
   const std::string errFile = scratch.file("stderr.txt");
   // Each test keeps its settings in its own scratch folder, never in the user's.
   const test::CommandResult result =
       test::runCommand("VOK_SETTINGS_FILE=" + shellQuote(scratch.file(settings)) + " " +
-                       shellQuote(kTool) + " " + arguments + " 2>" + shellQuote(errFile));
+                       shellQuote(tool) + " " + arguments + " 2>" + shellQuote(errFile));
   return {result.status, result.output, test::readText(errFile)};
 }
 
@@ -213,9 +213,12 @@ TEST_F(BatchFixture, StoreThatMayNotBeReadStopsWithExitThree) {
   test::writeText(scratch.file("settings"), "[\\software\\Tessaly_Vok\\formMain]\nThumbX = 150\n");
   fs::permissions(scratch.file("settings"), fs::perms::owner_write);
   fs::permissions(photos.path(), fs::perms::all);
+  // The build folder may be closed to other users: the unprivileged user runs a copy of the tool.
+  fs::copy_file(kTool, scratch.file("vok-batch"));
   const bool stopped = test::runUnprivileged(scratch.path(), [&] {
     const Outcome outcome =
-        runTool(std::regex_replace(kPlain, std::regex("DIR"), photos.path().string()), scratch);
+        runTool(std::regex_replace(kPlain, std::regex("DIR"), photos.path().string()), scratch,
+                "settings", scratch.file("vok-batch"));
     return outcome.status == 3 &&
            outcome.err.find("cannot be read (Permission denied)") != std::string::npos &&
            !fs::exists(photos.file("_a.jpg"));
