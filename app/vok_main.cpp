@@ -1,16 +1,19 @@
 // The desktop program: the main window, and with six arguments the unattended run from its
 // first activation.
+#include <QGuiApplication>
+#include <QScreen>
 #include <QStringList>
 #include <clocale>
 #include <cstdlib>
-#include <memory>
 
 #include "app/exit_status.h"
+#include "codec/codec_defaults.h"
 #include "convert/run_summary.h"
 #include "settings/settings_store.h"
 #include "ui/main_window.h"
 #include "ui/splash_window.h"
 #include "ui/vok_application.h"
+#include "ui/vok_program.h"
 
 namespace {
 
@@ -32,23 +35,20 @@ int main(int argc, char** argv) {
     setenv("QT_QPA_PLATFORM", "xcb", 1);
   vok::VokApplication app(argc, argv);
   std::setlocale(LC_ALL, "");
+  // A screen of 8 bits or less gets pictures decoded to a palette, as the preview shows them.
+  const QScreen* screen = QGuiApplication::primaryScreen();
+  vok::initCodecDefaults(screen ? screen->depth() : 24);
   (new vok::TformSplash)->showUntilTheLoopRuns();
   QStringList arguments = QCoreApplication::arguments();
   arguments.removeFirst();
   vok::SettingsStore store = vok::SettingsStore::atDefaultLocation();
-  auto main = std::make_unique<vok::TformMain>(store, arguments);
-  main->show();
-  main->activateWindow();
+  vok::VokProgram program(store, arguments);
+  program.start();
   app.exec();
-  // Windows are destroyed in the reverse order of their creation, each storing its values.
-  try {
-    main->formDestroy();
-  } catch (const std::exception& error) {
-    vok::presentGeneralError(error.what());
-  }
+  const vok::TformMain& main = program.mainWindow();
   int status = vok::kExitDone;
-  if (main->commandLineEnded())
-    status = main->commandLineRun() ? vok::exitStatusOf(*main->commandLineRun()) : vok::kExitUsage;
-  main.reset();
+  if (main.commandLineEnded())
+    status = main.commandLineRun() ? vok::exitStatusOf(*main.commandLineRun()) : vok::kExitUsage;
+  program.end();
   return status;
 }

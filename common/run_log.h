@@ -1,5 +1,6 @@
 #pragma once
 
+#include <algorithm>
 #include <string>
 #include <utility>
 #include <vector>
@@ -20,19 +21,22 @@ class RunLog {
  public:
   void clear() {
     lines_.clear();
-    if (listener_ != nullptr) listener_->logCleared();
+    for (RunLogListener* listener : listeners_) listener->logCleared();
   }
   void append(std::string line) {
     lines_.push_back(std::move(line));
-    if (listener_ != nullptr) listener_->lineAppended(lines_.back());
+    for (RunLogListener* listener : listeners_) listener->lineAppended(lines_.back());
   }
   const std::vector<std::string>& lines() const { return lines_; }
-  // One listener at a time; nullptr stops telling.
-  void setListener(RunLogListener* listener) { listener_ = listener; }
+  // A listener is told until it is removed, in the order listeners were added.
+  void addListener(RunLogListener* listener) { listeners_.push_back(listener); }
+  void removeListener(RunLogListener* listener) {
+    listeners_.erase(std::remove(listeners_.begin(), listeners_.end(), listener), listeners_.end());
+  }
 
  private:
   std::vector<std::string> lines_;
-  RunLogListener* listener_ = nullptr;
+  std::vector<RunLogListener*> listeners_;
 };
 
 }  // namespace vok

@@ -1,4 +1,6 @@
 #include "ui/main_window.h"
+#include "ui/drive_list.h"
+#include "ui/folder_tree.h"
 #include "ui/help_menu.h"
 #include "ui/screen_placement.h"
 
@@ -14,6 +16,7 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QScreen>
+#include <QTreeWidget>
 #include <filesystem>
 
 #include "common/version.h"
@@ -25,13 +28,6 @@
 namespace vok {
 
 namespace {
-
-std::string folderBelow(const std::string& folder, const QListWidgetItem& entry) {
-  std::string path =
-      (std::filesystem::path(folder) / entry.text().toStdString()).lexically_normal().string();
-  while (path.size() > 1 && path.back() == '/') path.pop_back();
-  return path;
-}
 
 // Leaves a field's range check when it loses the focus, as the window's exit event.
 class FieldExitFilter : public QObject {
@@ -112,20 +108,29 @@ void TformMain::connectHandlers() {
           [this] { tellUser(MessageKind::kInformation, MessageButton::kOk, versionBoxText()); });
   connect(menuOptionDeleteRegistry_, &QAction::triggered, this,
           [this] { menuOptionDeleteRegistryClick(store_, *this); });
-  connect(directorylistboxOriginal_, &QListWidget::itemActivated, this,
-          [this](QListWidgetItem* item) {
-            const std::string target = folderBelow(folders_.originalFolder(), *item);
+  connect(drivecomboboxOriginal_, &QComboBox::activated, this,
+          [this](int index) { chooseDrive(index); });
+  connect(directorylistboxOriginal_, &QTreeWidget::itemActivated, this,
+          [this](QTreeWidgetItem* item) {
+            const std::string target = folderOf(*item);
             if (folderReachable(target)) folders_.setOriginalFolder(target);
             fillOriginalLists();
           });
-  connect(directorylistboxThumbnail_, &QListWidget::itemActivated, this,
-          [this](QListWidgetItem* item) {
-            const std::string target = folderBelow(folders_.thumbnailFolder(), *item);
+  connect(directorylistboxThumbnail_, &QTreeWidget::itemActivated, this,
+          [this](QTreeWidgetItem* item) {
+            const std::string target = folderOf(*item);
             if (folderReachable(target))
               folders_.setThumbnailFolder(target);
             else
               fillThumbnailLists();
           });
+  connect(menuDisplayHTMLSetting_, &QAction::triggered, this,
+          [this] { menuDisplayHTMLSettingClick(); });
+  connect(bitbtnHTML_, &QPushButton::clicked, this, [this] { menuDisplayHTMLSettingClick(); });
+  connect(menuDisplayLogViewer_, &QAction::triggered, this,
+          [this] { menuDisplayLogViewerClick(); });
+  connect(menuIgnoreSizeSetting_, &QAction::triggered, this,
+          [this] { menuIgnoreSizeSettingClick(); });
   exitFilterX_ = new FieldExitFilter(this, SizeField::kX);
   exitFilterY_ = new FieldExitFilter(this, SizeField::kY);
   editSizeX_->installEventFilter(exitFilterX_);
@@ -144,6 +149,49 @@ bool TformMain::folderReachable(const std::string& folder) {
     return false;
   }
   return true;
+}
+
+void TformMain::chooseDrive(int index) {
+  const std::string root = drivecomboboxOriginal_->itemText(index).toStdString();
+  // The folder list stays where it is when the chosen volume already holds it.
+  if (volumeRootOf(folders_.originalFolder(), mountedVolumeRoots()) == root) return;
+  if (folderReachable(root)) folders_.setOriginalFolder(root);
+  fillOriginalLists();
+}
+
+void TformMain::showDriveOf(const std::string& folder) {
+  std::vector<std::string> roots;
+  for (int i = 0; i < drivecomboboxOriginal_->count(); ++i)
+    roots.push_back(drivecomboboxOriginal_->itemText(i).toStdString());
+  drivecomboboxOriginal_->setCurrentText(QString::fromStdString(volumeRootOf(folder, roots)));
+}
+
+std::string TformMain::drive() const {
+  return drivecomboboxOriginal_->currentText().toStdString();
+}
+
+namespace {
+
+void bringUp(QWidget* window) {
+  if (window == nullptr) return;
+  if (window->isMinimized())
+    window->showNormal();
+  else
+    window->show();
+  window->raise();
+  window->activateWindow();
+}
+
+}  // namespace
+
+void TformMain::menuDisplayHTMLSettingClick() {
+  bringUp(companions_.htmlSetting);
+}
+void TformMain::menuDisplayLogViewerClick() {
+  bringUp(companions_.logViewer);
+}
+void TformMain::menuIgnoreSizeSettingClick() {
+  bringUp(companions_.ignoreSizeSetting);
 }
 
 void TformMain::setTabOrder() {
@@ -199,6 +247,8 @@ void TformMain::closeEvent(QCloseEvent* event) {
     return;
   }
   event->accept();
+  // Closing the main window ends the program, whatever other window is still open.
+  QCoreApplication::quit();
 }
 
 void TformMain::formDestroy() {

@@ -20,6 +20,8 @@ class QComboBox;
 class QLabel;
 class QLineEdit;
 class QListWidget;
+class QTreeWidget;
+class QTreeWidgetItem;
 class QProgressBar;
 class QPushButton;
 class QWidget;
@@ -27,6 +29,17 @@ class QWidget;
 namespace vok {
 
 struct RunSummary;
+class ConversionEngine;
+
+// The windows that the main window opens from its menus and buttons; the program creates them
+// after it.
+struct CompanionWindows {
+  QWidget* ignoreSizeSetting = nullptr;
+  QWidget* logViewer = nullptr;
+  QWidget* htmlSetting = nullptr;
+  // The catalog settings a run starts with: the HTML settings dialog's controls.
+  const CatalogSettingsSource* catalog = nullptr;
+};
 
 // The main window: the Original and thumbnail folders with their JPEG files, the thumbnail box
 // and affixes, the preview, and the run behind "Save(&S)". It is the run's host and the settings'
@@ -39,8 +52,13 @@ class TformMain : public QMainWindow,
   TformMain(SettingsStore& store, QStringList arguments);
   ~TformMain() override;
 
+  void setCompanions(const CompanionWindows& companions) { companions_ = companions; }
+
   // The menu and button handlers.
   void menuFileSelectAllClick();
+  void menuDisplayHTMLSettingClick();
+  void menuDisplayLogViewerClick();
+  void menuIgnoreSizeSettingClick();
   void filelistboxOriginalClick(const std::string& name);
   // Runs the conversion; returns what it did, or nothing when a run is already going on.
   std::unique_ptr<RunSummary> menuFileSaveClick();
@@ -51,8 +69,10 @@ class TformMain : public QMainWindow,
   // Whether the command line ended the program, and what its run did when one was made.
   bool commandLineEnded() const { return commandLineEnded_; }
   const RunSummary* commandLineRun() const { return commandLineRun_.get(); }
-  const RunLog& runLog() const { return log_; }
+  RunLog& runLog() { return log_; }
   const ThumbnailOptions& values() const { return values_; }
+  // The options record that the ignore-size dialog sets.
+  ThumbnailOptions& options() { return values_; }
 
   // FormWindow
   std::string sectionName() const override { return "formMain"; }
@@ -72,7 +92,7 @@ class TformMain : public QMainWindow,
   void focusSizeField(SizeField field) override;
   void setPreamble(std::string text) override;
   void setPostamble(std::string text) override;
-  std::string drive() const override { return "/"; }
+  std::string drive() const override;
   bool showOriginalFolder(std::string_view drive, const std::string& folder) override;
   void setThumbnailFolderToOriginal() override;
   void setMenuCaption(OptionMenuItem item, std::string caption) override;
@@ -111,6 +131,8 @@ class TformMain : public QMainWindow,
   void connectHandlers();
   void setTabOrder();
   bool folderReachable(const std::string& folder);
+  void chooseDrive(int index);
+  void showDriveOf(const std::string& folder);
   void formCreate();
   void formActivate();
   void runCommandLine();
@@ -121,6 +143,8 @@ class TformMain : public QMainWindow,
   QStringList arguments_;
   ThumbnailOptions values_;
   CatalogSettings catalog_;
+  CompanionWindows companions_;
+  ConversionEngine* activeEngine_ = nullptr;
   RunLog log_;
   FolderPair folders_;
   bool running_ = false;
@@ -147,10 +171,10 @@ class TformMain : public QMainWindow,
   QWidget* panelViewArea_ = nullptr;
   QLabel* imageViewArea_ = nullptr;
   QComboBox* drivecomboboxOriginal_ = nullptr;
-  QListWidget* directorylistboxOriginal_ = nullptr;
+  QTreeWidget* directorylistboxOriginal_ = nullptr;
   QListWidget* filelistboxOriginal_ = nullptr;
   QPushButton* bitbtnAll_ = nullptr;
-  QListWidget* directorylistboxThumbnail_ = nullptr;
+  QTreeWidget* directorylistboxThumbnail_ = nullptr;
   QLineEdit* editPreamble_ = nullptr;
   QLineEdit* editPostamble_ = nullptr;
   QListWidget* filelistboxThumbnail_ = nullptr;

@@ -10,6 +10,7 @@
 
 #include "codec/raster.h"
 #include "convert/jpeg_file_list.h"
+#include "ui/folder_tree.h"
 #include "ui/main_window.h"
 
 namespace vok {
@@ -33,15 +34,6 @@ QImage imageOf(const Raster& raster) {
   return image;
 }
 
-// A folder list: the way up, then the subfolders by name. A folder that cannot be read shows
-// only the way up.
-void fillFolderList(QListWidget* list, const std::string& folder) {
-  list->clear();
-  if (folder != "/") list->addItem(QStringLiteral(".."));
-  const QDir dir(QString::fromStdString(folder));
-  list->addItems(dir.entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name));
-}
-
 void fillFileList(QListWidget* list, const std::string& folder) {
   list->clear();
   for (const std::string& name : listJpegFiles(folder)) list->addItem(QString::fromStdString(name));
@@ -50,12 +42,13 @@ void fillFileList(QListWidget* list, const std::string& folder) {
 }  // namespace
 
 void TformMain::fillOriginalLists() {
-  fillFolderList(directorylistboxOriginal_, folders_.originalFolder());
+  fillFolderTree(directorylistboxOriginal_, folders_.originalFolder());
+  showDriveOf(folders_.originalFolder());
   fillFileList(filelistboxOriginal_, folders_.originalFolder());
 }
 
 void TformMain::fillThumbnailLists() {
-  fillFolderList(directorylistboxThumbnail_, folders_.thumbnailFolder());
+  fillFolderTree(directorylistboxThumbnail_, folders_.thumbnailFolder());
   fillFileList(filelistboxThumbnail_, folders_.thumbnailFolder());
 }
 

@@ -10,7 +10,10 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QStatusBar>
+#include <QTreeWidget>
 
+#include "ui/drive_list.h"
+#include "ui/folder_tree.h"
 #include "ui/main_window.h"
 
 namespace vok {
@@ -95,8 +98,9 @@ void TformMain::createOriginalGroup(QWidget* client) {
   group->setObjectName(QStringLiteral("groupboxMaster"));
   drivecomboboxOriginal_ = placed(new QComboBox(group), 8, 16, 145, 24);
   drivecomboboxOriginal_->setObjectName(QStringLiteral("drivecomboboxOriginal"));
-  drivecomboboxOriginal_->addItem(QStringLiteral("/"));
-  directorylistboxOriginal_ = placed(new QListWidget(group), 8, 48, 145, 113);
+  for (const std::string& root : mountedVolumeRoots())
+    drivecomboboxOriginal_->addItem(QString::fromStdString(root));
+  directorylistboxOriginal_ = placed(makeFolderTree(group), 8, 48, 145, 113);
   directorylistboxOriginal_->setObjectName(QStringLiteral("directorylistboxOriginal"));
   filelistboxOriginal_ = placed(new QListWidget(group), 160, 48, 185, 113);
   filelistboxOriginal_->setObjectName(QStringLiteral("filelistboxOriginal"));
@@ -112,7 +116,7 @@ void TformMain::createOriginalGroup(QWidget* client) {
 void TformMain::createThumbnailGroup(QWidget* client) {
   auto* group = placed(new QGroupBox(QStringLiteral("Thumbnail"), client), 204, 174, 352, 185);
   group->setObjectName(QStringLiteral("broupboxThumbnail"));
-  directorylistboxThumbnail_ = placed(new QListWidget(group), 8, 16, 145, 113);
+  directorylistboxThumbnail_ = placed(makeFolderTree(group), 8, 16, 145, 113);
   directorylistboxThumbnail_->setObjectName(QStringLiteral("directorylistboxThumbnail"));
   auto* letters =
       placed(new QGroupBox(QStringLiteral("Additional Letters"), group), 8, 128, 257, 49);

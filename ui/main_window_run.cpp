@@ -8,6 +8,7 @@
 
 #include "common/whole_number.h"
 #include "convert/conversion_engine.h"
+#include "convert/frozen_run_host.h"
 #include "convert/picture_stage.h"
 #include "convert/run_summary.h"
 #include "settings/conversion_options.h"
@@ -27,6 +28,25 @@ std::string folderPathOf(const QString& argument) {
   while (path.size() > 1 && path.back() == '/') path.pop_back();
   return path;
 }
+
+// Prints the run log on standard output line by line as the run adds them.
+class StandardOutputLog : public RunLogListener {
+ public:
+  explicit StandardOutputLog(RunLog& log) : log_(log) { log_.addListener(this); }
+  ~StandardOutputLog() override { log_.removeListener(this); }
+  StandardOutputLog(const StandardOutputLog&) = delete;
+  StandardOutputLog& operator=(const StandardOutputLog&) = delete;
+
+  void lineAppended(const std::string& line) override {
+    std::fwrite(line.data(), 1, line.size(), stdout);
+    std::fputc('\n', stdout);
+    std::fflush(stdout);
+  }
+  void logCleared() override {}
+
+ private:
+  RunLog& log_;
+};
 
 void endProgram() {
   QMetaObject::invokeMethod(
@@ -55,15 +75,19 @@ std::unique_ptr<RunSummary> TformMain::menuFileSaveClick() {
     return nullptr;
   }
   running_ = true;
-  // The run works on the values set when it started.
+  // The run works on the values set when it started; what the user changes meanwhile is for
+  // the next run.
+  FrozenRunHost frozen(*this);
   const ThumbnailOptions used = optionsShownBy(*this, values_);
-  FixedCatalogSettings catalog(catalog_);
+  FixedCatalogSettings catalog(companions_.catalog ? companions_.catalog->current() : catalog_);
   EngineSetup setup;
   setup.jobs = ConversionEngine::allCores();
   auto summary = std::make_unique<RunSummary>();
   {
-    ConversionEngine engine(*this, log_, used, catalog, std::move(setup));
+    ConversionEngine engine(frozen, log_, used, catalog, std::move(setup));
+    activeEngine_ = &engine;
     *summary = engine.run();
+    activeEngine_ = nullptr;
   }
   running_ = false;
   if (summary->stopped()) {
@@ -105,9 +129,8 @@ void TformMain::runCommandLine() {
     return;
   folders_.setThumbnailFolder(thumbnail);
   menuFileSelectAllClick();
+  StandardOutputLog printed(log_);
   commandLineRun_ = menuFileSaveClick();
-  for (const std::string& line : log_.lines()) std::printf("%s\n", line.c_str());
-  std::fflush(stdout);
 }
 
 }  // namespace vok

@@ -16,6 +16,7 @@
 #include <QScreen>
 #include <QTest>
 #include <QTimer>
+#include <QTreeWidget>
 #include <filesystem>
 
 #include "codec/jpeg_codec.h"
@@ -204,16 +205,19 @@ TEST_F(MainWindowTest, AFolderThatVanishedIsNamedAndTheListsStay) {
   fs::create_directory(photos.file("gone"));
   addPicture("a.jpg", 300, 240);
   window.showOriginalFolder("/", photos.path().string());
-  auto* folders = child<QListWidget>("directorylistboxOriginal");
-  const QList<QListWidgetItem*> gone = folders->findItems(QStringLiteral("gone"), Qt::MatchExactly);
+  auto* folders = child<QTreeWidget>("directorylistboxOriginal");
+  const auto named = [folders](const char* name) {
+    return folders->findItems(QString::fromLatin1(name), Qt::MatchExactly | Qt::MatchRecursive);
+  };
+  const QList<QTreeWidgetItem*> gone = named("gone");
   ASSERT_EQ(gone.size(), 1);
   fs::remove(photos.file("gone"));
-  emit folders->itemActivated(gone[0]);
+  emit folders->itemActivated(gone[0], 0);
   ASSERT_EQ(boxes.boxes.size(), 1u);
   EXPECT_EQ(boxes.boxes[0].text, "There is no folder " + photos.file("gone") + ".");
   EXPECT_EQ(window.originalFolder(), photos.path().string());
   EXPECT_EQ(child<QListWidget>("filelistboxOriginal")->count(), 1);
-  EXPECT_EQ(folders->findItems(QStringLiteral("gone"), Qt::MatchExactly).size(), 0);
+  EXPECT_EQ(named("gone").size(), 0);
 }
 
 TEST_F(MainWindowTest, ClosingDuringARunClosesAfterIt) {

@@ -56,11 +56,11 @@ TformLogViewer::TformLogViewer(RunLog& log, QWidget* parent)
   move(188, 100);
 
   for (const std::string& line : log_.lines()) lineAppended(line);
-  log_.setListener(this);
+  log_.addListener(this);
 }
 
 TformLogViewer::~TformLogViewer() {
-  log_.setListener(nullptr);
+  log_.removeListener(this);
 }
 
 void TformLogViewer::FormCreate(SettingsStore& store) {
