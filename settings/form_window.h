@@ -18,6 +18,9 @@ class FormWindow {
   // Used when the window has no stored position.
   virtual void centreOnScreen() = 0;
   virtual void setWindowSize(int width, int height) = 0;
+  // False where the platform does not tell a program where its windows are (a Wayland
+  // compositor); such a position is never stored.
+  virtual bool positionKnown() const { return true; }
 };
 
 }  // namespace vok

@@ -29,6 +29,7 @@ void LoadFormPosition(SettingsStore& store, FormWindow& window, std::string_view
 }
 
 void SaveFormPosition(SettingsStore& store, const FormWindow& window, std::string_view path) {
+  if (!window.positionKnown()) return;
   SettingsAccess access(store, path);
   const std::string section = window.sectionName();
   access.writeInteger(section, "Left", window.left());

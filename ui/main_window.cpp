@@ -1,5 +1,6 @@
 #include "ui/main_window.h"
 #include "ui/drive_list.h"
+#include "ui/dialogs/screen_fit.h"
 #include "ui/folder_tree.h"
 #include "ui/help_menu.h"
 #include "ui/screen_placement.h"
@@ -76,7 +77,9 @@ TformMain::TformMain(SettingsStore& store, QStringList arguments)
   setTabOrder();
   // A fixed single border: no resizing, no maximise.
   layout()->setSizeConstraint(QLayout::SetFixedSize);
-  setWindowFlag(Qt::WindowMaximizeButtonHint, false);
+  setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                 Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                 Qt::WindowCloseButtonHint);
   move(361, 229);
   formCreate();
 }
@@ -164,6 +167,10 @@ void TformMain::showDriveOf(const std::string& folder) {
   for (int i = 0; i < drivecomboboxOriginal_->count(); ++i)
     roots.push_back(drivecomboboxOriginal_->itemText(i).toStdString());
   drivecomboboxOriginal_->setCurrentText(QString::fromStdString(volumeRootOf(folder, roots)));
+}
+
+bool TformMain::positionKnown() const {
+  return platformReportsWindowPositions();
 }
 
 std::string TformMain::drive() const {

@@ -82,6 +82,7 @@ class TformMain : public QMainWindow,
   void setTop(int top) override { move(x(), top); }
   void centreOnScreen() override;
   void setWindowSize(int width, int height) override { setFixedSize(width, height); }
+  bool positionKnown() const override;
 
   // OptionFields and OptionControls
   std::string sizeText(SizeField field) const override;

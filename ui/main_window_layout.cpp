@@ -177,7 +177,9 @@ void TformMain::createStatusBar(QWidget* client) {
   statusPanel_->setObjectName(QStringLiteral("statusPanel"));
   statusPanel_->setFrameShape(QFrame::Panel);
   statusPanel_->setFrameShadow(QFrame::Sunken);
-  placed(new QLabel(bar), 382, 4, 50, 21)->setFrameShape(QFrame::Panel);
+  auto* secondPanel = placed(new QLabel(bar), 382, 4, 50, 21);
+  secondPanel->setFrameShape(QFrame::Panel);
+  secondPanel->setFrameShadow(QFrame::Sunken);
   progressbarList_ = placed(new QProgressBar(bar), 388, 8, 153, 17);
   progressbarList_->setObjectName(QStringLiteral("progressbarList"));
   progressbarList_->setRange(0, 100);

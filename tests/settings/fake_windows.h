@@ -46,6 +46,9 @@ class FakeWindow : public Base {
     top_ = top;
   }
 
+  bool positionKnown() const override { return knowsPosition; }
+
+  bool knowsPosition = true;
   bool centred = false;
   int width = 300;
   int height = 200;

@@ -83,6 +83,12 @@ TEST(FormPosition, LoadsEachEdgeWithTheCurrentOneAsDefault) {
   EXPECT_EQ(again.left(), -5);
   EXPECT_EQ(again.top(), 3000);
   EXPECT_EQ(s.store.value("\\software\\Tessaly_Vok\\formMain", "Left"), StoredValue::ofText("7"));
+
+  // A position the platform cannot report leaves the stored one as it was.
+  window.moveTo(0, 0);
+  window.knowsPosition = false;
+  SaveFormPosition(s.store, window, SettingsKeyPath);
+  EXPECT_EQ(s.store.value("\\software\\Tessaly_Vok\\formMain", "Left"), StoredValue::ofText("7"));
 }
 
 TEST(RegistryRoutines, CreateKeepsAnExistingKeyAndEraseTakesEverything) {

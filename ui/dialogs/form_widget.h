@@ -30,6 +30,7 @@ class FormWidget : public Widget, public Model {
     if (this->isVisible()) centreNow();
   }
   void setWindowSize(int width, int height) override { this->resize(width, height); }
+  bool positionKnown() const override { return platformReportsWindowPositions(); }
 
  protected:
   void showEvent(QShowEvent* event) override {

@@ -38,4 +38,8 @@ QPoint reachablePosition(QPoint topLeft, QSize frame) {
   return {x, y};
 }
 
+bool platformReportsWindowPositions() {
+  return !QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
+}
+
 }  // namespace vok

@@ -9,4 +9,7 @@ namespace vok {
 // was stored) goes: inside the nearest screen's free area. A corner on a screen is kept.
 QPoint reachablePosition(QPoint topLeft, QSize frame);
 
+// Whether the platform tells a program where its windows are; a Wayland compositor does not.
+bool platformReportsWindowPositions();
+
 }  // namespace vok
