@@ -1,6 +1,6 @@
 #include "ui/main_window.h"
-#include "ui/drive_list.h"
 #include "ui/dialogs/screen_fit.h"
+#include "ui/drive_list.h"
 #include "ui/folder_tree.h"
 #include "ui/help_menu.h"
 #include "ui/screen_placement.h"

@@ -56,9 +56,8 @@ TEST_F(ProgramWindowsTest, WindowsEndInReverseOrderEachStoringItsPlace) {
   std::vector<QString> ended;
   for (QWidget* window : std::initializer_list<QWidget*>{
            &main, &program.ignoreSizeSetting(), &program.logViewer(), &program.htmlSetting()}) {
-    QObject::connect(window, &QObject::destroyed, [&ended, name = window->objectName()] {
-      ended.push_back(name);
-    });
+    QObject::connect(window, &QObject::destroyed,
+                     [&ended, name = window->objectName()] { ended.push_back(name); });
   }
   program.htmlSetting().move(50, 60);
   program.logViewer().move(70, 80);
@@ -97,12 +96,12 @@ TEST_P(OpeningTest, MenuAndButtonShowTheirWindowBesideTheMainWindow) {
   EXPECT_TRUE(boxes.boxes.empty());
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Controls, OpeningTest,
-    testing::Values(OpeningCase{"bitbtnHTML", "formHTML"},
-                    OpeningCase{"HTML Setting(&H)", "formHTML"},
-                    OpeningCase{"Log Viewer(&L)", "formLogViewer"},
-                    OpeningCase{"Ignore Size Setting...(&S)", "formIgnoreSizeSetting"}));
+INSTANTIATE_TEST_SUITE_P(Controls, OpeningTest,
+                         testing::Values(OpeningCase{"bitbtnHTML", "formHTML"},
+                                         OpeningCase{"HTML Setting(&H)", "formHTML"},
+                                         OpeningCase{"Log Viewer(&L)", "formLogViewer"},
+                                         OpeningCase{"Ignore Size Setting...(&S)",
+                                                     "formIgnoreSizeSetting"}));
 
 TEST_F(ProgramWindowsTest, RunReadsTheHtmlDialogAndShowsInTheLogViewer) {
   JpegCodec::encodeFile(test::texturedPicture(300, 240), photos.file("a.jpg"));
