@@ -7,9 +7,11 @@
 namespace vok {
 namespace {
 
-std::unique_ptr<ThumbnailProducer> producerFor(int jobs, KeepLimits keep) {
-  if (jobs <= 0) return std::make_unique<DirectThumbnailProducer>();
-  return std::make_unique<ParallelThumbnailProducer>(jobs, std::move(keep));
+std::unique_ptr<ThumbnailProducer> producerFor(RunHost& host, const EngineSetup& setup) {
+  if (setup.jobs <= 0) return std::make_unique<DirectThumbnailProducer>();
+  auto producer = std::make_unique<ParallelThumbnailProducer>(setup.jobs, setup.keep);
+  if (setup.letEventsRunWhileWaiting) producer->setWhileWaiting([&host] { host.letEventsRun(); });
+  return producer;
 }
 
 }  // namespace
@@ -17,7 +19,7 @@ std::unique_ptr<ThumbnailProducer> producerFor(int jobs, KeepLimits keep) {
 ConversionEngine::ConversionEngine(RunHost& host, RunLog& log, const ThumbnailOptions& options,
                                    const CatalogSettingsSource& catalog, EngineSetup setup)
     : stage_(host, log, options),
-      producer_(producerFor(setup.jobs, std::move(setup.keep))),
+      producer_(producerFor(host, setup)),
       run_(host, log, options, catalog, stage_, *producer_, std::move(setup.environment)) {}
 
 int ConversionEngine::allCores() {

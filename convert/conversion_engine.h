@@ -19,6 +19,9 @@ struct EngineSetup {
   int jobs = 0;
   KeepLimits keep;
   PageEnvironment environment = systemPageEnvironment();
+  // A window lets its events run while the run waits for a picture still being made, not only
+  // between pictures.
+  bool letEventsRunWhileWaiting = false;
 };
 
 // The conversion run with the parts it works with: the picture stage, the producer of

@@ -1,10 +1,18 @@
 #include "convert/parallel_thumbnail_producer.h"
 
 #include <algorithm>
+#include <chrono>
 #include <new>
 #include <utility>
 
 namespace vok {
+
+namespace {
+
+// How long the run's thread waits for a worker before it lets its host handle events.
+constexpr std::chrono::milliseconds kWaitingTurn{20};
+
+}  // namespace
 namespace {
 
 // Pictures may be made this many ahead of the run, on top of one per worker: enough to keep every
@@ -223,7 +231,16 @@ PictureThumbnail ParallelThumbnailProducer::takeInPlan(std::size_t index, const 
   std::unique_ptr<Made> made;
   {
     std::unique_lock lock(mutex_);
-    resultReady_.wait(lock, [&] { return slots_[index].state == State::kReady; });
+    const auto ready = [&] { return slots_[index].state == State::kReady; };
+    if (!whileWaiting_) {
+      resultReady_.wait(lock, ready);
+    } else {
+      while (!resultReady_.wait_for(lock, kWaitingTurn, ready)) {
+        lock.unlock();
+        whileWaiting_();
+        lock.lock();
+      }
+    }
     Slot& slot = slots_[index];
     made = std::move(slot.made);
     slot.made.reset();

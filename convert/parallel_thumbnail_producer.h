@@ -46,6 +46,11 @@ class ParallelThumbnailProducer : public ThumbnailProducer {
   void expect(const std::vector<std::string>& paths, const ThumbnailRecipe& recipe,
               Reuse reuse) override;
   PictureThumbnail take(const std::string& path, const ThumbnailRecipe& recipe) override;
+  // Called on the run's thread every few milliseconds while take() waits for a worker, so that
+  // a window stays live while a large picture is being decoded.
+  void setWhileWaiting(std::function<void()> whileWaiting) {
+    whileWaiting_ = std::move(whileWaiting);
+  }
 
   // How many pictures were decoded, for tests and the benchmark.
   int decodes() const;
@@ -107,6 +112,7 @@ class ParallelThumbnailProducer : public ThumbnailProducer {
   // Only touched by the run's thread. The keys point into `*plan_`.
   std::unordered_multimap<std::string_view, std::size_t> positions_;
   Reuse reuse_ = Reuse::kOnce;
+  std::function<void()> whileWaiting_;
 };
 
 }  // namespace vok

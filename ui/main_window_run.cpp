@@ -82,6 +82,7 @@ std::unique_ptr<RunSummary> TformMain::menuFileSaveClick() {
   FixedCatalogSettings catalog(companions_.catalog ? companions_.catalog->current() : catalog_);
   EngineSetup setup;
   setup.jobs = ConversionEngine::allCores();
+  setup.letEventsRunWhileWaiting = true;
   auto summary = std::make_unique<RunSummary>();
   {
     ConversionEngine engine(frozen, log_, used, catalog, std::move(setup));

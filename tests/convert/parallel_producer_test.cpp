@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <atomic>
 #include <filesystem>
 #include <functional>
 #include <new>
@@ -196,6 +197,26 @@ TEST(ParallelProducer, FailedAllocationInAWorkerIsAnUnreadablePicture) {
     }
     EXPECT_EQ(producer.decodesOnRunThread(), 0);
   }
+}
+
+// A window waiting for a slow picture handles its events meanwhile; the picture it gets is the
+// one a worker made.
+TEST(ParallelProducer, WaitingForASlowPictureLetsTheHostRun) {
+  const std::string path = test::jpegCorpus("baseline-420-227x149.jpg").string();
+  std::atomic<bool> released{false};
+  ParallelThumbnailProducer producer(1, {},
+                                     [&](const std::string& file, const ThumbnailRecipe& recipe) {
+                                       while (!released) std::this_thread::yield();
+                                       return makeThumbnail(file, recipe);
+                                     });
+  int turns = 0;
+  producer.setWhileWaiting([&] {
+    if (++turns == 3) released = true;
+  });
+  producer.expect({path}, kRecipe, ThumbnailProducer::Reuse::kOnce);
+  expectSame(producer.take(path, kRecipe), makeThumbnail(path, kRecipe), path);
+  EXPECT_GE(turns, 3);
+  EXPECT_EQ(producer.decodesOnRunThread(), 0);
 }
 
 TEST(ParallelProducer, OutOfOrderRequestIsStillAnswered) {
