@@ -4,9 +4,11 @@
 
 #include <QButtonGroup>
 #include <QCheckBox>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QScreen>
 #include <QTabWidget>
 #include <QTest>
 
@@ -57,6 +59,18 @@ TEST_F(HtmlDialogTest, FirstStartCreatesTheKeyAndShowsTheDefaults) {
   EXPECT_FALSE(dialog.CheckBoxNewPage->isChecked());
   EXPECT_FALSE(dialog.labelRow->isEnabled());
   EXPECT_FALSE(dialog.spineditRow->isEnabled());
+  const QRect area = QGuiApplication::primaryScreen()->availableGeometry();
+  EXPECT_LE((dialog.geometry().center() - area.center()).manhattanLength(), 8);
+
+  // Never shown on a first start, it stores that centred place, not a corner of the screen.
+  test::StoreInTempDir other;
+  TformHTML hidden;
+  hidden.FormCreate(other.store);
+  hidden.FormDestroy(other.store);
+  test::FakeWindow<> loaded{"formHTML"};
+  LoadFormPosition(other.store, loaded, SettingsKeyPath);
+  EXPECT_EQ(QPoint(loaded.left(), loaded.top()), hidden.pos());
+  EXPECT_GT(loaded.left(), 0);
 }
 
 TEST_F(HtmlDialogTest, LeavingANumberFieldClampsToOneToNinetyNine) {

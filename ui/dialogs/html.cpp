@@ -4,12 +4,14 @@
 #include <QCheckBox>
 #include <QGridLayout>
 #include <QGroupBox>
+#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
 #include <QStyle>
 #include <QTabWidget>
 #include <QVBoxLayout>
@@ -160,6 +162,12 @@ QWidget* TformHTML::expertTab() {
   layout->addWidget(group(" Additional Markups in <HEAD></HEAD> block ", {memoHEADBlock}), 1);
   layout->addWidget(group(" <TABLE> Option ", {editTABLEOption}));
   return tab;
+}
+
+void TformHTML::centreOnScreen() {
+  adjustSize();
+  if (const QScreen* screen = QGuiApplication::primaryScreen())
+    move(screen->availableGeometry().center() - QPoint(width() / 2, height() / 2));
 }
 
 CatalogSettings TformHTML::catalogSettings() const {

@@ -28,6 +28,9 @@ class TformHTML : public FormWidget<HtmlFormModel, QDialog>, public CatalogSetti
   void FormCreate(SettingsStore& store) { htmlFormCreate(store, *this); }
   void FormDestroy(SettingsStore& store) { htmlFormDestroy(store, *this); }
 
+  // Centred when created, so that a dialog never shown stores the place it would have had.
+  void centreOnScreen() override;
+
   CatalogSettings catalogSettings() const override;
   void showCatalogSettings(const CatalogSettings& settings) override;
   CatalogSettings current() const override { return catalogSettings(); }
