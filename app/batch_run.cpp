@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <filesystem>
 
+#include "app/interrupt_signal.h"
 #include "app/terminal_window.h"
 #include "common/error.h"
 #include "common/error_box.h"
@@ -89,6 +90,7 @@ int runBatch(const BatchOptions& batch) {
   EngineSetup setup;
   setup.jobs = batch.jobs > 0 ? batch.jobs : ConversionEngine::allCores();
   ConversionEngine engine(window, log, options, catalogSource, std::move(setup));
+  catchInterrupts();
   const RunSummary summary = engine.run();
   window.flushLog();
   if (summary.stopped()) {

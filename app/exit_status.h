@@ -12,6 +12,7 @@ enum ExitCode : int {
   kExitUsage = 2,             // wrong command line, a missing folder included
   kExitStopped = 3,           // the run or the tool stopped on an error
   kExitNothingToConvert = 4,  // refused by the run's checks, or every picture too small
+  kExitInterrupted = 130,     // Ctrl+C or closing the window ended the run after a picture
 };
 
 // The status a finished, refused or stopped run gives.

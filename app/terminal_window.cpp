@@ -4,6 +4,7 @@
 
 #include <algorithm>
 
+#include "app/interrupt_signal.h"
 #include "convert/jpeg_file_list.h"
 
 namespace vok {
@@ -21,6 +22,10 @@ void TerminalWindow::setFolders(std::string original, std::string thumbnail) {
 void TerminalWindow::readFileList() {
   files_ = listJpegFiles(original_);
   selected_.assign(files_.size(), false);
+}
+
+bool TerminalWindow::stopRequested() const {
+  return interruptRequested();
 }
 
 void TerminalWindow::selectAll() {

@@ -56,6 +56,7 @@ class TerminalWindow : public RunHost {
   void presentThumbnail(const Raster&, int, int) override {}
   void withdrawThumbnail() override {}
   void letEventsRun() override { flushLog(); }
+  bool stopRequested() const override;
 
  private:
   Fields fields_;

@@ -93,6 +93,10 @@ void ConversionRun::execute() {
 
   if (html_) {
     CheckPictureSizes();
+    if (stopRequestedBeforeTheEnd()) {
+      reportInterruption();
+      return;
+    }
     tally_.selected = countSelected();
     if (tally_.selected == 0) {
       show(MessageKind::kWarning, MessageButton::kOk, "No selected JPEG file.");
@@ -121,11 +125,16 @@ void ConversionRun::execute() {
        ++index) {
     if (host_.fileSelected(index)) convertEntry(index);
     host_.letEventsRun();
+    if (stopRequestedBeforeTheEnd()) break;
   }
 
   if (html_) layout_->finish();
   layout_.reset();
-  summary_.outcome = RunSummary::Outcome::kFinished;
+  if (stopRequestedBeforeTheEnd()) {
+    reportInterruption();
+  } else {
+    summary_.outcome = RunSummary::Outcome::kFinished;
+  }
   host_.withdrawThumbnail();
   host_.reportProgress(0);
   host_.refreshFileLists();
@@ -225,6 +234,17 @@ void ConversionRun::reportTooSmall(const std::string& path, const std::string& n
          name + "\rPicture size is too small.\rX=" + std::to_string(width) +
              " , Y=" + std::to_string(height));
   }
+}
+
+// A request that comes while the last picture is made is too late to leave anything out.
+bool ConversionRun::stopRequestedBeforeTheEnd() const {
+  return tally_.ordinal < tally_.selected && host_.stopRequested();
+}
+
+void ConversionRun::reportInterruption() {
+  summary_.outcome = RunSummary::Outcome::kInterrupted;
+  log_.append("Stopped on request after " + std::to_string(tally_.ordinal) + " of " +
+              std::to_string(tally_.selected) + " files.");
 }
 
 int ConversionRun::countSelected() const {

@@ -47,6 +47,8 @@ class ConversionRun {
   bool keepsForeignPicture(const std::string& thumbnailPath);
   void endCatalogAfterFailure() noexcept;
   void reportTooSmall(const std::string& path, const std::string& name, int width, int height);
+  bool stopRequestedBeforeTheEnd() const;
+  void reportInterruption();
   int countSelected() const;
   std::vector<std::string> selectedPaths() const;
   std::string entryPath(std::size_t index) const;

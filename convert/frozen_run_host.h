@@ -46,6 +46,7 @@ class FrozenRunHost : public RunHost {
   }
   void withdrawThumbnail() override { window_.withdrawThumbnail(); }
   void letEventsRun() override { window_.letEventsRun(); }
+  bool stopRequested() const override { return window_.stopRequested(); }
 
  private:
   bool windowShowsTheSameList() const;

@@ -39,6 +39,7 @@ void ConversionRun::CheckPictureSizes() {
       }
     }
     host_.letEventsRun();
+    if (stopRequestedBeforeTheEnd()) break;
   }
   host_.reportStatus("");
 }

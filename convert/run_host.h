@@ -40,6 +40,10 @@ class RunHost : public virtual OptionFields {
 
   // Lets the host handle pending events (repaint, input) between the entries of a run.
   virtual void letEventsRun() = 0;
+  // Whether the user asked the run to stop (the window closed, an interrupt signal). The run
+  // asks after each entry and ends there: the picture in hand is finished and the open catalog
+  // page closed, so nothing is left half-written.
+  virtual bool stopRequested() const { return false; }
 };
 
 }  // namespace vok

@@ -11,6 +11,8 @@ struct RunSummary {
     kRefused,   // a check before the loop ended it: no affix, nothing (left) selected
     kFinished,  // the loop visited every entry and the catalog was closed
     kStopped,   // an error ended it; `error` holds it
+    // The host asked it to stop: it ended after the picture in hand, the catalog closed.
+    kInterrupted,
   };
   Outcome outcome = Outcome::kIgnored;
   int selected = 0;    // selected when the run started
@@ -23,6 +25,7 @@ struct RunSummary {
   std::exception_ptr error;
 
   bool stopped() const { return outcome == Outcome::kStopped; }
+  bool interrupted() const { return outcome == Outcome::kInterrupted; }
   void rethrowError() const {
     if (error) std::rethrow_exception(error);
   }

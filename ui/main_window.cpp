@@ -250,6 +250,7 @@ void TformMain::closeEvent(QCloseEvent* event) {
   // The run uses this window; it stops after the current picture and the window closes then.
   if (running_) {
     closeAfterRun_ = true;
+    reportStatus("Stopping after the current picture...");
     event->ignore();
     return;
   }

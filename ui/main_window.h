@@ -29,7 +29,6 @@ class QWidget;
 namespace vok {
 
 struct RunSummary;
-class ConversionEngine;
 
 // The windows that the main window opens from its menus and buttons; the program creates them
 // after it.
@@ -115,6 +114,8 @@ class TformMain : public QMainWindow,
   void presentThumbnail(const Raster& thumbnail, int left, int top) override;
   void withdrawThumbnail() override;
   void letEventsRun() override;
+  // Closing the window during a run asks the run to stop after the picture in hand.
+  bool stopRequested() const override { return closeAfterRun_; }
 
  protected:
   bool event(QEvent* event) override;
@@ -145,7 +146,6 @@ class TformMain : public QMainWindow,
   ThumbnailOptions values_;
   CatalogSettings catalog_;
   CompanionWindows companions_;
-  ConversionEngine* activeEngine_ = nullptr;
   RunLog log_;
   FolderPair folders_;
   bool running_ = false;

@@ -86,9 +86,7 @@ std::unique_ptr<RunSummary> TformMain::menuFileSaveClick() {
   auto summary = std::make_unique<RunSummary>();
   {
     ConversionEngine engine(frozen, log_, used, catalog, std::move(setup));
-    activeEngine_ = &engine;
     *summary = engine.run();
-    activeEngine_ = nullptr;
   }
   running_ = false;
   if (summary->stopped()) {

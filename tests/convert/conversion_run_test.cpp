@@ -352,6 +352,53 @@ INSTANTIATE_TEST_SUITE_P(Causes, WriteFailureTest,
                                          WriteFailure{"full_disk", "_p1.jpg", EFBIG}),
                          [](const auto& test) { return std::string(test.param.what); });
 
+struct StopRequest {
+  const char* what;
+  int atEvent;  // events are let run once per entry: five in the size check, then five more
+  int thumbnails;
+  bool interrupted;
+  friend void PrintTo(const StopRequest& stop, std::ostream* out) { *out << stop.what; }
+};
+
+struct StopRequestTest : RunFixture, testing::WithParamInterface<StopRequest> {};
+
+// Asked to stop (the window closed, Ctrl+C), the run ends after the picture in hand: what it
+// wrote is whole, the page it had open ends properly, and the log says where it stopped.
+TEST_P(StopRequestTest, EndsAfterThePictureInHandWithWholePages) {
+  const StopRequest& stop = GetParam();
+  addPictures(5);
+  window.html = true;
+  catalog.values().Column = "2";
+  catalog.values().Row = "2";
+  catalog.values().SingleMultiPage = 1;
+  window.onProcessEvents = [&] { window.stopAsked = window.eventsProcessed >= stop.atEvent; };
+  const RunSummary summary = run();
+
+  EXPECT_EQ(summary.interrupted(), stop.interrupted);
+  EXPECT_EQ(summary.converted, stop.thumbnails);
+  for (int i = 1; i <= 5; ++i)
+    EXPECT_EQ(fs::exists(dir.file("_p" + std::to_string(i) + ".jpg")), i <= stop.thumbnails) << i;
+  EXPECT_EQ(countOf(log.lines(), "Stopped on request after " + std::to_string(stop.atEvent % 5) +
+                                     " of 5 files."),
+            stop.interrupted ? 1u : 0u);
+  if (stop.thumbnails == 0) {
+    EXPECT_FALSE(fs::exists(dir.file("index.html")));
+    return;
+  }
+  const std::string first = page("index.html");
+  EXPECT_TRUE(first.ends_with("</HTML>\r\n")) << first;
+  EXPECT_EQ(occurrences(first, "<TR>"), occurrences(first, "</TR>")) << first;
+  EXPECT_EQ(occurrences(first, "<TD ALIGN="),
+            static_cast<std::size_t>(std::min(stop.thumbnails, 4)));
+  EXPECT_EQ(fs::exists(dir.file("index2.html")), stop.thumbnails == 5);
+}
+
+INSTANTIATE_TEST_SUITE_P(Moments, StopRequestTest,
+                         testing::Values(StopRequest{"during_the_size_check", 2, 0, true},
+                                         StopRequest{"inside_a_page", 8, 3, true},
+                                         StopRequest{"during_the_last_picture", 10, 5, false}),
+                         [](const auto& test) { return std::string(test.param.what); });
+
 TEST_F(RunFixture, ColumnThatIsNotANumberStopsAfterTheCheck) {
   addPictures(1);
   window.html = true;

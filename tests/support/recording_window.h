@@ -36,6 +36,7 @@ class RecordingWindow : public RunHost, public MessageRecorder {
   int rereads = 0;
   // Called whenever events are processed, for tests that act between entries.
   std::function<void()> onProcessEvents;
+  bool stopAsked = false;
 
   void selectAll() { selected.assign(files.size(), true); }
 
@@ -78,6 +79,7 @@ class RecordingWindow : public RunHost, public MessageRecorder {
     ++eventsProcessed;
     if (onProcessEvents) onProcessEvents();
   }
+  bool stopRequested() const override { return stopAsked; }
 };
 
 }  // namespace vok::test

@@ -220,19 +220,6 @@ TEST_F(MainWindowTest, AFolderThatVanishedIsNamedAndTheListsStay) {
   EXPECT_EQ(named("gone").size(), 0);
 }
 
-TEST_F(MainWindowTest, ClosingDuringARunClosesAfterIt) {
-  addPicture("a.jpg", 300, 240);
-  addPicture("b.jpg", 300, 240);
-  window.refreshFileLists();
-  click("bitbtnAll");
-  bool closedDuringRun = true;
-  QTimer::singleShot(0, &window, [&] { closedDuringRun = window.close(); });
-  click("bitbtnSave");
-  EXPECT_FALSE(closedDuringRun);
-  EXPECT_TRUE(fs::exists(photos.file("_b.jpg")));
-  EXPECT_FALSE(window.isVisible());
-}
-
 struct HelpCase {
   const char* entry;
   const char* text;

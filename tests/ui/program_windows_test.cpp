@@ -5,6 +5,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
+#include <QFileInfo>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -134,6 +135,36 @@ TEST_F(ProgramWindowsTest, ClosingTheMainWindowEndsTheProgramWithOtherWindowsOpe
   QTimer::singleShot(5000, [&] { QCoreApplication::exit(1); });
   ended = QCoreApplication::exec() == 0;
   EXPECT_TRUE(ended);
+}
+
+// Closing the window during a run stops it after the picture in hand: the page it had open is
+// finished, the settings are stored as at every end, and the program ends.
+TEST_F(ProgramWindowsTest, ClosingDuringARunStopsAfterThePictureInHand) {
+  constexpr int kPictures = 6;
+  for (int i = 1; i <= kPictures; ++i)
+    JpegCodec::encodeFile(test::texturedPicture(640, 480), photos.file(std::to_string(i) + ".jpg"));
+  main.refreshFileLists();
+  main.findChild<QCheckBox*>(QStringLiteral("checkboxHTML"))->setChecked(true);
+  main.menuFileSelectAllClick();
+  std::unique_ptr<RunSummary> summary;
+  QTimer closer;
+  QObject::connect(&closer, &QTimer::timeout, [&] {
+    if (QFileInfo::exists(QString::fromStdString(photos.file("_1.jpg")))) main.close();
+  });
+  closer.start(0);
+  QTimer::singleShot(0, &main, [&] { summary = main.menuFileSaveClick(); });
+  QTimer::singleShot(20000, [&] { QCoreApplication::exit(1); });
+  ASSERT_EQ(QCoreApplication::exec(), 0);
+  closer.stop();
+
+  ASSERT_TRUE(summary);
+  EXPECT_TRUE(summary->interrupted());
+  EXPECT_LT(summary->converted, kPictures);
+  EXPECT_FALSE(main.isVisible());
+  const std::string page = test::readText(photos.file("index.html"));
+  EXPECT_TRUE(page.ends_with("</HTML>\r\n")) << page;
+  program.end();
+  EXPECT_NE(stored("formMain", "Left"), -1);
 }
 
 }  // namespace
