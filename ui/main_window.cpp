@@ -3,7 +3,6 @@
 #include "ui/drive_list.h"
 #include "ui/folder_tree.h"
 #include "ui/help_menu.h"
-#include "ui/screen_placement.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -222,7 +221,7 @@ void TformMain::setTabOrder() {
 void TformMain::formCreate() {
   setWindowTitle(QStringLiteral("Vok  ") + QString::fromLatin1(kVersion));
   mainFormCreate(store_, *this, values_);
-  keepOnAScreen(*this);
+  move(reachablePosition(pos(), size()));
   folders_.setAutoDir(values_.AutoDir);
   StoredOptions stored = loadStoredOptions(store_);
   catalog_ = stored.catalog;
