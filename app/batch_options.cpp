@@ -150,6 +150,13 @@ ParsedCommandLine parseBatchCommandLine(int argc, char** argv) {
                  "larger than W or its height is not larger than H");
   switches.add(app, "--warning", "--no-warning", batch.warning,
                "Also report single-file problems on standard error, or not");
+  switches.add(app, "--auto-orient", "--no-auto-orient", batch.autoOrient,
+               "Turn each picture upright as its EXIF Orientation tag says, or keep it as stored");
+  switches.add(app, "--update", "--no-update", batch.update,
+               "Leave thumbnails that are up to date with their picture and the options, or "
+               "remake all");
+  switches.add(app, "--smooth", "--no-smooth", batch.smooth,
+               "Reduce with a smooth (Lanczos) filter, or with the exact sampling");
   app.add_flag("--quiet", batch.quiet, "Do not print the run log");
   app.add_option("--jobs", batch.jobs, "Pictures decoded at once (default: one a core)")
       ->check(CLI::Range(1, 256));
@@ -210,6 +217,9 @@ void applyBatchOptions(const BatchOptions& batch, CatalogSettings& catalog,
     options.IgnoreY = batch.ignoreSize->height;
   }
   if (batch.warning) options.Warning = *batch.warning;
+  if (batch.autoOrient) options.AutoOrient = *batch.autoOrient;
+  if (batch.update) options.UpdateOnly = *batch.update;
+  if (batch.smooth) options.Smooth = *batch.smooth;
 }
 
 }  // namespace vok

@@ -23,7 +23,8 @@ struct BatchOptions {
   std::optional<std::string> columns, rows, title, comment, indexName, indexExt, maintainerName,
       maintainerEmail, bodyOption, tableOption, headBlockFile;
   // Switches given as --x or --no-x; the last one given wins.
-  std::optional<bool> multiPage, newPage, name, fileSize, pictureSize, timeStamp, dateTime, warning;
+  std::optional<bool> multiPage, newPage, name, fileSize, pictureSize, timeStamp, dateTime, warning,
+      autoOrient, update, smooth;
   struct Size {
     std::int32_t width = 0;
     std::int32_t height = 0;

@@ -12,6 +12,8 @@ ThumbnailRecipe PictureStage::currentRecipe() const {
   const auto width = tryParseWholeNumber(host_.sizeText(SizeField::kX));
   const auto height = tryParseWholeNumber(host_.sizeText(SizeField::kY));
   if (width && height) recipe.box = ThumbnailBox{*width, *height};
+  recipe.autoOrient = options_.AutoOrient;
+  recipe.smooth = options_.Smooth;
   return recipe;
 }
 

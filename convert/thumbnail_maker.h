@@ -21,8 +21,9 @@ struct ThumbnailBox {
 struct PictureThumbnail {
   bool readable = false;  // false: the file could not be read or decoded
   std::string failure;    // the reason, when not readable
-  int pictureWidth = 0;   // the picture's size from its header
+  int pictureWidth = 0;   // the picture's size from its header, upright when turned
   int pictureHeight = 0;
+  int orientation = 1;                // the EXIF orientation applied (1: as stored)
   Raster canvas;                      // the fitted, reduced picture, 24-bit colour
   std::vector<std::uint8_t> encoded;  // the canvas as a thumbnail JPEG file
   int skippedRows = 0;                // source rows the decode passed over
@@ -35,6 +36,10 @@ struct ThumbnailRecipe {
   bool skipUnusedRows = true;
   // Also compress the canvas into `encoded`.
   bool encode = true;
+  // Turn the picture upright as its EXIF Orientation tag says before it is fitted.
+  bool autoOrient = false;
+  // Reduce with a Lanczos filter after a scaled decode, instead of the exact sampling.
+  bool smooth = false;
 
   bool operator==(const ThumbnailRecipe&) const = default;
 };

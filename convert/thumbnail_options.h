@@ -18,6 +18,10 @@ struct ThumbnailOptions {
   std::int32_t IgnoreY = 200;
   bool AutoDir = true;
   bool Warning = false;
+  // Off unless chosen, so that without them every thumbnail stays byte for byte as it was.
+  bool AutoOrient = false;  // turn each picture upright as its EXIF Orientation says
+  bool UpdateOnly = false;  // leave a thumbnail that is up to date with its picture
+  bool Smooth = false;      // reduce with a Lanczos filter instead of the exact sampling
 };
 
 }  // namespace vok

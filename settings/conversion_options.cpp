@@ -1,5 +1,7 @@
 #include "settings/conversion_options.h"
 
+#include <stdexcept>
+
 #include "common/whole_number.h"
 #include "settings/key_path.h"
 #include "settings/settings_access.h"
@@ -18,6 +20,7 @@ constexpr std::string_view kDefaultDrive = "/";  // the root of the only drive t
 constexpr std::int32_t kDefaultIgnore = 200;
 constexpr bool kDefaultAutoDir = true;
 constexpr bool kDefaultWarning = false;
+constexpr bool kDefaultSwitch = false;  // AutoOrient, UpdateOnly, Smooth
 
 std::string flagText(bool on) {
   return on ? "1" : "0";
@@ -58,6 +61,9 @@ void LoadOptions(SettingsStore& store, ThumbnailOptions& options, ValueNames* re
   options.IgnoreY = access.readInteger(section, "IgnoreY", kDefaultIgnore);
   options.AutoDir = access.readFlag(section, "AutoDir", kDefaultAutoDir);
   options.Warning = access.readFlag(section, "Warning", kDefaultWarning);
+  options.AutoOrient = access.readFlag(section, "AutoOrient", kDefaultSwitch);
+  options.UpdateOnly = access.readFlag(section, "UpdateOnly", kDefaultSwitch);
+  options.Smooth = access.readFlag(section, "Smooth", kDefaultSwitch);
 }
 
 void SaveOptions(SettingsStore& store, const ThumbnailOptions& options, const SectionLoad& loaded) {
@@ -79,6 +85,9 @@ void SaveOptions(SettingsStore& store, const ThumbnailOptions& options, const Se
   write("Warning", flagText(options.Warning), flagText(kDefaultWarning));
   write("IgnoreX", std::to_string(options.IgnoreX), defaultIgnore);
   write("IgnoreY", std::to_string(options.IgnoreY), defaultIgnore);
+  write("AutoOrient", flagText(options.AutoOrient), flagText(kDefaultSwitch));
+  write("UpdateOnly", flagText(options.UpdateOnly), flagText(kDefaultSwitch));
+  write("Smooth", flagText(options.Smooth), flagText(kDefaultSwitch));
   access.close();
 }
 
@@ -112,6 +121,9 @@ ThumbnailOptions optionsShownBy(const OptionControls& controls, const ThumbnailO
   options.IgnoreY = values.IgnoreY;
   options.AutoDir = values.AutoDir;
   options.Warning = values.Warning;
+  options.AutoOrient = values.AutoOrient;
+  options.UpdateOnly = values.UpdateOnly;
+  options.Smooth = values.Smooth;
   return options;
 }
 
@@ -132,6 +144,9 @@ void showOptions(OptionControls& controls, ThumbnailOptions& values,
   values.IgnoreY = options.IgnoreY;
   values.AutoDir = options.AutoDir;
   values.Warning = options.Warning;
+  values.AutoOrient = options.AutoOrient;
+  values.UpdateOnly = options.UpdateOnly;
+  values.Smooth = options.Smooth;
   if (!loaded.complete) return;
   WriteOptions(controls, values);
   controls.redrawNow();
@@ -143,17 +158,38 @@ void WriteOptions(OptionControls& controls, const ThumbnailOptions& values) {
   controls.setMenuCaption(OptionMenuItem::kIgnoreSizeY,
                           "Ignore Size Y=" + std::to_string(values.IgnoreY));
   controls.setMenuTick(OptionMenuItem::kAutoDir, values.AutoDir);
-  controls.setMenuTick(OptionMenuItem::kWarning, values.Warning);
+  for (const OptionMenuItem tick : kOptionTicks) controls.setMenuTick(tick, values.*ticked(tick));
+}
+
+bool ThumbnailOptions::*ticked(OptionMenuItem item) {
+  switch (item) {
+    case OptionMenuItem::kAutoDir:
+      return &ThumbnailOptions::AutoDir;
+    case OptionMenuItem::kWarning:
+      return &ThumbnailOptions::Warning;
+    case OptionMenuItem::kAutoOrient:
+      return &ThumbnailOptions::AutoOrient;
+    case OptionMenuItem::kUpdateOnly:
+      return &ThumbnailOptions::UpdateOnly;
+    case OptionMenuItem::kSmooth:
+      return &ThumbnailOptions::Smooth;
+    default:
+      throw std::logic_error("not a ticked menu entry");
+  }
+}
+
+void menuOptionTickClick(OptionControls& controls, ThumbnailOptions& values, OptionMenuItem item) {
+  bool& tick = values.*ticked(item);
+  tick = !tick;
+  controls.setMenuTick(item, tick);
 }
 
 void menuOptionAutoDirClick(OptionControls& controls, ThumbnailOptions& values) {
-  values.AutoDir = !values.AutoDir;
-  controls.setMenuTick(OptionMenuItem::kAutoDir, values.AutoDir);
+  menuOptionTickClick(controls, values, OptionMenuItem::kAutoDir);
 }
 
 void menuOptionWarningClick(OptionControls& controls, ThumbnailOptions& values) {
-  values.Warning = !values.Warning;
-  controls.setMenuTick(OptionMenuItem::kWarning, values.Warning);
+  menuOptionTickClick(controls, values, OptionMenuItem::kWarning);
 }
 
 void editSizeXExit(OptionControls& controls) {

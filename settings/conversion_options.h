@@ -47,6 +47,13 @@ void showOptions(OptionControls& controls, ThumbnailOptions& values,
 // Shows the program-wide values in the Option menu: "Ignore Size X=200", ticks of the switches.
 void WriteOptions(OptionControls& controls, const ThumbnailOptions& values);
 
+// The Option menu's ticked entries, in the menu's order, and the value each one turns.
+inline constexpr OptionMenuItem kOptionTicks[] = {
+    OptionMenuItem::kAutoDir, OptionMenuItem::kWarning, OptionMenuItem::kAutoOrient,
+    OptionMenuItem::kUpdateOnly, OptionMenuItem::kSmooth};
+bool ThumbnailOptions::*ticked(OptionMenuItem item);
+// Turns a ticked entry over and shows its tick.
+void menuOptionTickClick(OptionControls& controls, ThumbnailOptions& values, OptionMenuItem item);
 void menuOptionAutoDirClick(OptionControls& controls, ThumbnailOptions& values);
 void menuOptionWarningClick(OptionControls& controls, ThumbnailOptions& values);
 

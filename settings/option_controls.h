@@ -8,7 +8,15 @@
 
 namespace vok {
 
-enum class OptionMenuItem { kIgnoreSizeX, kIgnoreSizeY, kAutoDir, kWarning };
+enum class OptionMenuItem {
+  kIgnoreSizeX,
+  kIgnoreSizeY,
+  kAutoDir,
+  kWarning,
+  kAutoOrient,
+  kUpdateOnly,
+  kSmooth,
+};
 
 // The main window keeps its conversion options in one ThumbnailOptions record, the same record a
 // run reads: the program-wide values (IgnoreX, IgnoreY, AutoDir, Warning), shared with the

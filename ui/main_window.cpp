@@ -104,6 +104,11 @@ void TformMain::connectHandlers() {
   });
   connect(menuOptionWarning_, &QAction::triggered, this,
           [this] { menuOptionWarningClick(*this, values_); });
+  for (const OptionMenuItem tick :
+       {OptionMenuItem::kAutoOrient, OptionMenuItem::kUpdateOnly, OptionMenuItem::kSmooth}) {
+    connect(optionMenuEntry(tick), &QAction::triggered, this,
+            [this, tick] { menuOptionTickClick(*this, values_, tick); });
+  }
   connect(menuHelpInEng_, &QAction::triggered, this, [this] { OpenHelpFile("vok.html", *this); });
   connect(menuHelpInJap_, &QAction::triggered, this, [this] { OpenHelpFile("vok-j.html", *this); });
   connect(menuHelpVersion_, &QAction::triggered, this,

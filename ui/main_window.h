@@ -97,6 +97,7 @@ class TformMain : public QMainWindow,
   void setThumbnailFolderToOriginal() override;
   void setMenuCaption(OptionMenuItem item, std::string caption) override;
   void setMenuTick(OptionMenuItem item, bool ticked) override;
+  QAction* optionMenuEntry(OptionMenuItem item) const;
   void redrawNow() override;
 
   // RunHost
@@ -162,6 +163,9 @@ class TformMain : public QMainWindow,
   QAction* menuOptionDeleteRegistry_ = nullptr;
   QAction* menuOptionAutoDir_ = nullptr;
   QAction* menuOptionWarning_ = nullptr;
+  QAction* menuOptionAutoOrient_ = nullptr;
+  QAction* menuOptionUpdateOnly_ = nullptr;
+  QAction* menuOptionSmooth_ = nullptr;
   QAction* menuOptionIgnoreSizeX_ = nullptr;
   QAction* menuOptionIgnoreSizeY_ = nullptr;
   QAction* menuIgnoreSizeSetting_ = nullptr;

@@ -86,16 +86,32 @@ void TformMain::setThumbnailFolderToOriginal() {
   folders_.setThumbnailFolder(folders_.originalFolder());
 }
 
+QAction* TformMain::optionMenuEntry(OptionMenuItem item) const {
+  switch (item) {
+    case OptionMenuItem::kIgnoreSizeX:
+      return menuOptionIgnoreSizeX_;
+    case OptionMenuItem::kIgnoreSizeY:
+      return menuOptionIgnoreSizeY_;
+    case OptionMenuItem::kAutoDir:
+      return menuOptionAutoDir_;
+    case OptionMenuItem::kWarning:
+      return menuOptionWarning_;
+    case OptionMenuItem::kAutoOrient:
+      return menuOptionAutoOrient_;
+    case OptionMenuItem::kUpdateOnly:
+      return menuOptionUpdateOnly_;
+    case OptionMenuItem::kSmooth:
+      return menuOptionSmooth_;
+  }
+  return nullptr;
+}
+
 void TformMain::setMenuCaption(OptionMenuItem item, std::string caption) {
-  QAction* action = item == OptionMenuItem::kIgnoreSizeX   ? menuOptionIgnoreSizeX_
-                    : item == OptionMenuItem::kIgnoreSizeY ? menuOptionIgnoreSizeY_
-                    : item == OptionMenuItem::kAutoDir     ? menuOptionAutoDir_
-                                                           : menuOptionWarning_;
-  action->setText(QString::fromStdString(caption));
+  optionMenuEntry(item)->setText(QString::fromStdString(caption));
 }
 
 void TformMain::setMenuTick(OptionMenuItem item, bool ticked) {
-  (item == OptionMenuItem::kAutoDir ? menuOptionAutoDir_ : menuOptionWarning_)->setChecked(ticked);
+  optionMenuEntry(item)->setChecked(ticked);
 }
 
 void TformMain::redrawNow() {

@@ -59,6 +59,11 @@ void TformMain::createActions() {
   menuOptionAutoDir_->setCheckable(true);
   menuOptionWarning_ = named(action("Warning(&W)"), "menuOptionWarning");
   menuOptionWarning_->setCheckable(true);
+  menuOptionAutoOrient_ = named(action("Auto Orient(&R)"), "menuOptionAutoOrient");
+  menuOptionUpdateOnly_ = named(action("Update Only Changed(&U)"), "menuOptionUpdateOnly");
+  menuOptionSmooth_ = named(action("Smooth Thumbnails(&M)"), "menuOptionSmooth");
+  for (QAction* tick : {menuOptionAutoOrient_, menuOptionUpdateOnly_, menuOptionSmooth_})
+    tick->setCheckable(true);
   menuOptionIgnoreSizeX_ = action("Ignore Size X=");
   menuOptionIgnoreSizeY_ = action("Ignore Size Y=");
   menuIgnoreSizeSetting_ = action("Ignore Size Setting...(&S)");
@@ -77,6 +82,8 @@ void TformMain::createMenus() {
                       menuOptionIgnoreSizeX_, menuOptionIgnoreSizeY_});
   option->addSeparator();
   option->addAction(menuIgnoreSizeSetting_);
+  option->addSeparator();
+  option->addActions({menuOptionAutoOrient_, menuOptionUpdateOnly_, menuOptionSmooth_});
   QMenu* help = menuBar()->addMenu(QStringLiteral("Help(&H)"));
   help->addActions({menuHelpInEng_, menuHelpInJap_, menuHelpVersion_});
 }

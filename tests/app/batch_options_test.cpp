@@ -33,13 +33,17 @@ std::map<std::string, int> switchesOf(const CatalogSettings& catalog,
           {"picture-size", catalog.PictureSizeInfo},
           {"time-stamp", catalog.TimeStamp},
           {"date-time", catalog.DateAndTime},
-          {"warning", options.Warning}};
+          {"warning", options.Warning},
+          {"auto-orient", options.AutoOrient},
+          {"update", options.UpdateOnly},
+          {"smooth", options.Smooth}};
 }
 
 void setEverySwitch(CatalogSettings& catalog, ThumbnailOptions& options, bool value) {
   catalog.SingleMultiPage = value ? 1 : 0;
   catalog.DisplayInNewPage = catalog.NameInfo = catalog.FileSizeInfo = catalog.PictureSizeInfo =
-      catalog.TimeStamp = catalog.DateAndTime = options.Warning = value;
+      catalog.TimeStamp = catalog.DateAndTime = options.Warning = options.AutoOrient =
+          options.UpdateOnly = options.Smooth = value;
 }
 
 TEST(BatchOptions, EverySwitchGoesBothWaysAndTheLastOneWins) {
@@ -50,7 +54,10 @@ TEST(BatchOptions, EverySwitchGoesBothWaysAndTheLastOneWins) {
                                                        {"picture-size", "--no-picture-size"},
                                                        {"time-stamp", "--no-time-stamp"},
                                                        {"date-time", "--no-date-time"},
-                                                       {"warning", "--no-warning"}};
+                                                       {"warning", "--no-warning"},
+                                                       {"auto-orient", "--no-auto-orient"},
+                                                       {"update", "--no-update"},
+                                                       {"smooth", "--no-smooth"}};
   for (const auto& [name, offName] : offNames) {
     const std::string on = "--" + name, off = offName;
     const std::pair<Arguments, int> cases[] = {

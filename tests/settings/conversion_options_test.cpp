@@ -123,12 +123,15 @@ TEST(SaveOptions, StoresNumbersAndRoundTrips) {
   values.IgnoreY = 0;
   values.AutoDir = false;
   values.Warning = true;
+  values.UpdateOnly = true;
   SaveOptions(s.store, form, values);
   EXPECT_EQ(mainValue(s.store, "ThumbX"), StoredValue::ofText("120"));
   EXPECT_EQ(mainValue(s.store, "ThumbY"), StoredValue::ofText("90"));
   EXPECT_EQ(mainValue(s.store, "Drive"), StoredValue::ofText("/"));
   EXPECT_EQ(mainValue(s.store, "AutoDir"), StoredValue::ofText("0"));
   EXPECT_EQ(mainValue(s.store, "Warning"), StoredValue::ofText("1"));
+  EXPECT_EQ(mainValue(s.store, "AutoOrient"), StoredValue::ofText("0"));
+  EXPECT_EQ(mainValue(s.store, "UpdateOnly"), StoredValue::ofText("1"));
 
   FakeMainForm next;
   ThumbnailOptions loaded = optionsBeforeLoad();
@@ -143,6 +146,8 @@ TEST(SaveOptions, StoresNumbersAndRoundTrips) {
   EXPECT_EQ(loaded.IgnoreY, 0);
   EXPECT_FALSE(loaded.AutoDir);
   EXPECT_TRUE(loaded.Warning);
+  EXPECT_TRUE(loaded.UpdateOnly);
+  EXPECT_FALSE(loaded.AutoOrient || loaded.Smooth);
 }
 
 TEST(SaveOptions, SizeThatIsNotANumberWritesNothing) {
@@ -170,6 +175,18 @@ TEST(OptionMenu, SwitchesToggleTheirTicksOnly) {
   menuOptionAutoDirClick(form, values);
   EXPECT_FALSE(values.AutoDir);
   EXPECT_FALSE(form.ticks[OptionMenuItem::kAutoDir]);
+  const std::pair<OptionMenuItem, bool ThumbnailOptions::*> offByDefault[] = {
+      {OptionMenuItem::kAutoOrient, &ThumbnailOptions::AutoOrient},
+      {OptionMenuItem::kUpdateOnly, &ThumbnailOptions::UpdateOnly},
+      {OptionMenuItem::kSmooth, &ThumbnailOptions::Smooth}};
+  for (const auto& [item, value] : offByDefault) {
+    const ThumbnailOptions before = values;
+    menuOptionTickClick(form, values, item);
+    EXPECT_TRUE(values.*value);
+    EXPECT_TRUE(form.ticks[item]);
+    EXPECT_EQ(values.AutoDir, before.AutoDir);
+    EXPECT_EQ(values.Warning, before.Warning);
+  }
   EXPECT_FALSE(std::filesystem::exists(s.path()));  // nothing stored until the end
 }
 

@@ -58,7 +58,7 @@ TEST(WindowLifecycle, FirstStartCentresUsesDefaultsAndWritesAllSectionsAtTheEnd)
   run.main.moveTo(40, 50);
   run.html.shown.SingleMultiPage = 1;
   run.end();
-  EXPECT_EQ(valueCount(s.store, kMainSection), 12u);
+  EXPECT_EQ(valueCount(s.store, kMainSection), 15u);
   EXPECT_EQ(valueCount(s.store, kHtmlSection), 20u);
   EXPECT_EQ(valueCount(s.store, kLogViewerSection), 2u);
 
