@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QDesktopServices>
+#include <QDir>
 #include <QFileInfo>
 #include <QUrl>
 
@@ -27,14 +28,22 @@ void ReportShellError(int code, const std::string& name, MessageSink& boxes) {
       "Could not shellexecute \"" + name + "\".\rReturn Code was " + std::to_string(code) + " .");
 }
 
+std::optional<std::string> findHelpFile(const std::string& programFolder, const std::string& name) {
+  for (const char* folder : {"/", "/../share/vok/"}) {
+    const std::string path = programFolder + folder + name;
+    if (QFileInfo(QString::fromStdString(path)).isFile()) return path;
+  }
+  return std::nullopt;
+}
+
 void OpenHelpFile(const std::string& name, MessageSink& boxes) {
-  const QString path =
-      QCoreApplication::applicationDirPath() + QLatin1Char('/') + QString::fromStdString(name);
-  if (!QFileInfo::exists(path)) {
+  const auto path = findHelpFile(QCoreApplication::applicationDirPath().toStdString(), name);
+  if (!path) {
     ReportShellError(kFileNotFound, name, boxes);
     return;
   }
-  if (!QDesktopServices::openUrl(QUrl::fromLocalFile(path)))
+  const QString cleanPath = QDir::cleanPath(QString::fromStdString(*path));
+  if (!QDesktopServices::openUrl(QUrl::fromLocalFile(cleanPath)))
     ReportShellError(kNoAssociation, name, boxes);
 }
 
