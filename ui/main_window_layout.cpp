@@ -15,6 +15,7 @@
 #include "ui/drive_list.h"
 #include "ui/folder_tree.h"
 #include "ui/main_window.h"
+#include "ui/pictures.h"
 
 namespace vok {
 
@@ -114,6 +115,7 @@ void TformMain::createOriginalGroup(QWidget* client) {
   filelistboxOriginal_->setSelectionMode(QAbstractItemView::ExtendedSelection);
   bitbtnAll_ = placed(new QPushButton(QStringLiteral("All(&A)"), group), 208, 16, 75, 25);
   bitbtnAll_->setObjectName(QStringLiteral("bitbtnAll"));
+  bitbtnAll_->setIcon(buttonGlyph("all"));
   for (QWidget* widget : {static_cast<QWidget*>(drivecomboboxOriginal_),
                           static_cast<QWidget*>(directorylistboxOriginal_),
                           static_cast<QWidget*>(filelistboxOriginal_)})
@@ -157,13 +159,9 @@ void TformMain::createSizeGroup(QWidget* client) {
   label(group, "Y", 112, 18)->setObjectName(QStringLiteral("labelY"));
   editSizeY_ = placed(new QLineEdit(QStringLiteral("120"), group), 128, 16, 41, 23);
   editSizeY_->setObjectName(QStringLiteral("editSizeY"));
-  auto* logo = placed(new QLabel(QStringLiteral("Tessaly's Vok"), client), 8, 284, 185, 61);
+  auto* logo = placed(new QLabel(client), 8, 284, 185, 61);
   logo->setObjectName(QStringLiteral("imageTitleLogo"));
-  logo->setAlignment(Qt::AlignCenter);
-  QFont logoFont = logo->font();
-  logoFont.setPixelSize(24);
-  logoFont.setItalic(true);
-  logo->setFont(logoFont);
+  logo->setPixmap(logoPicture());
 }
 
 void TformMain::createButtonBar(QWidget* client) {
@@ -175,6 +173,9 @@ void TformMain::createButtonBar(QWidget* client) {
   bitbtnSave_->setObjectName(QStringLiteral("bitbtnSave"));
   bitbtnExit_ = placed(new QPushButton(QStringLiteral("Exit(&X)"), bar), 388, 1, 75, 25);
   bitbtnExit_->setObjectName(QStringLiteral("bitbtnExit"));
+  bitbtnHTML_->setIcon(buttonGlyph("html"));
+  bitbtnSave_->setIcon(buttonGlyph("save"));
+  bitbtnExit_->setIcon(buttonGlyph("exit"));
 }
 
 void TformMain::createStatusBar(QWidget* client) {

@@ -5,6 +5,8 @@
 #include <QLabel>
 #include <QScreen>
 
+#include "ui/pictures.h"
+
 namespace vok {
 
 TformSplash::TformSplash()
@@ -17,14 +19,14 @@ TformSplash::TformSplash()
   panel->setGeometry(rect());
   panel->setFrameStyle(QFrame::Box | QFrame::Plain);
   panel->setLineWidth(1);
-  auto* title = new QLabel(QStringLiteral("Tessaly's Vok"), panel);
+  auto* icon = new QLabel(panel);
+  icon->setObjectName(QStringLiteral("imageIcon"));
+  icon->setGeometry(96, 40, 32, 32);
+  icon->setPixmap(programIcon().pixmap(32, 32));
+  auto* title = new QLabel(panel);
   title->setObjectName(QStringLiteral("imageTitle"));
-  title->setGeometry(96, 24, 230, 65);
-  QFont font(QStringLiteral("Liberation Serif"));
-  font.setPixelSize(32);
-  font.setBold(true);
-  font.setItalic(true);
-  title->setFont(font);
+  title->setGeometry(144, 24, 182, 65);
+  title->setPixmap(titlePicture());
   if (const QScreen* screen = QGuiApplication::primaryScreen())
     move(screen->geometry().center() - rect().center());
 }

@@ -3,11 +3,13 @@
 #include <exception>
 
 #include "ui/message_presenter.h"
+#include "ui/pictures.h"
 
 namespace vok {
 
 VokApplication::VokApplication(int& argc, char** argv) : QApplication(argc, argv) {
   setApplicationName(QStringLiteral("Tessaly's Vok"));
+  setWindowIcon(programIcon());
 }
 
 bool VokApplication::notify(QObject* receiver, QEvent* event) {

@@ -8,6 +8,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QImage>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -245,6 +246,24 @@ INSTANTIATE_TEST_SUITE_P(
         HelpCase{"menuHelpInJap", "Could not shellexecute \"vok-j.html\".\rReturn Code was 2 ."},
         HelpCase{"menuHelpVersion", kVersionBox.c_str()}));
 
+QSize pictureSizeOf(const QWidget& window, const char* name) {
+  const auto* label = window.findChild<QLabel*>(QLatin1String(name));
+  return label ? label->pixmap().size() : QSize();
+}
+
+// The pictures are compiled in: the logo fills its place, every button of the window has its own.
+TEST_F(MainWindowTest, LogoAndButtonsCarryTheirPictures) {
+  EXPECT_EQ(pictureSizeOf(window, "imageTitleLogo"), QSize(185, 61));
+  std::vector<QImage> glyphs;
+  for (const char* name : {"bitbtnAll", "bitbtnHTML", "bitbtnSave", "bitbtnExit"}) {
+    const QImage glyph =
+        window.findChild<QPushButton*>(QLatin1String(name))->icon().pixmap(16, 16).toImage();
+    EXPECT_FALSE(glyph.isNull()) << name;
+    for (const QImage& other : glyphs) EXPECT_NE(glyph, other) << name;
+    glyphs.push_back(glyph);
+  }
+}
+
 TEST(SplashTest, CentredOnTopAndGoneAtTheFirstEvents) {
   QPointer<TformSplash> splash = new TformSplash;
   splash->showUntilTheLoopRuns();
@@ -252,6 +271,8 @@ TEST(SplashTest, CentredOnTopAndGoneAtTheFirstEvents) {
   EXPECT_TRUE(splash->windowFlags().testFlag(Qt::FramelessWindowHint));
   EXPECT_TRUE(splash->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
   EXPECT_EQ(splash->geometry().center(), QGuiApplication::primaryScreen()->geometry().center());
+  EXPECT_EQ(pictureSizeOf(*splash, "imageIcon"), QSize(32, 32));
+  EXPECT_EQ(pictureSizeOf(*splash, "imageTitle"), QSize(182, 65));
   QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
   EXPECT_TRUE(splash.isNull());
 }
