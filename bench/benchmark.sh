@@ -6,7 +6,8 @@
 #
 # Environment: RUNS (best of, default 3), JOBS (default: nproc), VOK_BATCH (default
 # build/dev/app/vok-batch), CONVERT (default: convert), MANY (folder sizes of the many-small-pictures
-# rows, default "5000 20000"; empty skips them). A missing tool is skipped with a note; a failing one
+# rows, default "5000 20000"; empty skips them), VOK (the desktop program, default build/dev/app/vok;
+# its section is skipped when it is not built). A missing tool is skipped with a note; a failing one
 # is reported with its output and the others still run.
 set -euo pipefail
 
@@ -255,3 +256,72 @@ if [[ -s $work/failures ]]; then
   echo
   cat "$work/failures"
 fi
+
+# The desktop program, without a display: its six-argument run against vok-batch over the photos
+# copied five times (so that start-up does not dominate), then the window figures of vok-ui-bench.
+desktop=${VOK:-$repo/build/dev/app/vok}
+ui_bench=$(dirname "$desktop")/../bench/vok-ui-bench
+if ! have "$desktop" || ! have "$ui_bench"; then
+  echo
+  echo "Desktop program: skipped ($desktop or $ui_bench not built)"
+  exit 0
+fi
+export QT_QPA_PLATFORM=offscreen
+five=$work/five
+mkdir -p "$five"
+for k in 1 2 3 4 5; do
+  for name in "${names[@]}"; do ln -- "$photos/$name" "$five/$k-$name" 2>/dev/null || cp -- "$photos/$name" "$five/$k-$name"; done
+done
+# timed_run OUT COMMAND...: runs the command on a fresh copy of $five with thumbnails into
+# ./th, prints its wall time in seconds and keeps the thumbnails in OUT.
+timed_run() {
+  local out=$1; shift
+  set_aside "$work/desk"
+  mkdir -p "$work/desk"
+  cp -al -- "$five" "$work/desk/photos"
+  mkdir "$work/desk/photos/th"
+  sync
+  local start end
+  start=$(date +%s%N)
+  "$@" "$work/desk/photos" "$work/desk/photos/th" "$box_x" "$box_y" _ NULL >/dev/null 2>"$work/desk-err" ||
+    { echo "failed: $*" >&2; cat "$work/desk-err" >&2; return 1; }
+  end=$(date +%s%N)
+  set_aside "$out"
+  mv "$work/desk/photos/th" "$out"
+  awk -v a="$start" -v b="$end" 'BEGIN { printf "%.3f\n", (b - a) / 1e9 }'
+}
+median() { sort -g | awk '{ v[NR] = $1 } END { print (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2 }'; }
+desk_runs=$(( runs < 3 ? 3 : runs ))
+: >"$work/t-batch"
+: >"$work/t-desk"
+for ((i = 0; i < desk_runs; i++)); do
+  timed_run "$work/th-batch" "$vok" >>"$work/t-batch"
+  timed_run "$work/th-desk" "$desktop" >>"$work/t-desk"
+done
+same="identical thumbnails"
+diff -rq "$work/th-batch" "$work/th-desk" >/dev/null || same="THUMBNAILS DIFFER"
+batch_s=$(median <"$work/t-batch")
+desk_s=$(median <"$work/t-desk")
+start_s=$(for ((i = 0; i < desk_runs; i++)); do
+  start=$(date +%s%N); "$desktop" a b c d e >/dev/null 2>&1 || true; end=$(date +%s%N)
+  awk -v a="$start" -v b="$end" 'BEGIN { printf "%.3f\n", (b - a) / 1e9 }'
+done | median)
+
+echo
+echo "Desktop program ($((count * 5)) photos: the folder five times; median of $desk_runs paired runs)"
+printf '%-42s %8s %9s\n' run seconds ratio
+printf '%s\n' "$(printf '%.0s-' {1..61})"
+printf '%-42s %8.3f %9s\n' "vok-batch (default jobs)" "$batch_s" 1.00x
+awk -v s="$desk_s" -v r="$batch_s" 'BEGIN { printf "%-42s %8.3f %8.2fx\n", "vok, six arguments (offscreen)", s, s / r }'
+printf '%-42s %8.3f\n' "vok started and ended (five arguments)" "$start_s"
+echo "$same (vok against vok-batch)"
+echo
+echo "Windows (vok-ui-bench: offscreen, in one process)"
+mkdir -p "$work/many-files"
+perl -e 'my ($from, $to) = @ARGV;
+  for (0 .. 4999) { link($from, sprintf("%s/p%05d.jpg", $to, $_)) or die "$!\n"; }' \
+  "$photos/${names[0]}" "$work/many-files"
+set_aside "$work/desk"
+mkdir -p "$work/desk"
+cp -al -- "$five" "$work/desk/photos"
+"$ui_bench" "$work/desk/photos" "$work/many-files" 2>/dev/null
