@@ -12,9 +12,11 @@ packages=(
   libjpeg-turbo-progs tidy      # the reference tools the tests compare against
   locales                       # locale sources the tests build with localedef
 )
-if [[ "${1:-}" == "--bench" ]]; then
-  packages+=(libvips-tools imagemagick time hyperfine)
-fi
+case "${1:-}" in
+  --bench) packages+=(libvips-tools imagemagick time hyperfine) ;;
+  # dpkg-shlibdeps and file work out the package's library dependencies; the others check it.
+  --package) packages+=(dpkg-dev file desktop-file-utils appstream man-db) ;;
+esac
 
 missing=()
 for package in "${packages[@]}"; do

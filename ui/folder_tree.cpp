@@ -22,7 +22,10 @@ QTreeWidgetItem* entryFor(const std::string& path, const QString& name, const QI
 }
 
 std::string childPath(const std::string& folder, const QString& name) {
-  return folder == "/" ? "/" + name.toStdString() : folder + "/" + name.toStdString();
+  std::string path = folder;
+  if (path != "/") path += '/';
+  path += name.toStdString();
+  return path;
 }
 
 }  // namespace

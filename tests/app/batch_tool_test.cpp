@@ -424,3 +424,37 @@ TEST_F(BatchFixture, OneJobAndTwoJobsWriteTheSameFiles) {
 
 }  // namespace
 }  // namespace vok
+
+namespace vok {
+namespace {
+
+std::set<std::string> optionsIn(const std::string& text) {
+  std::set<std::string> options;
+  const std::regex option("(^|[\\s,])(--?[a-z][a-z-]*)");
+  for (auto it = std::sregex_iterator(text.begin(), text.end(), option);
+       it != std::sregex_iterator(); ++it)
+    options.insert((*it)[2].str());
+  return options;
+}
+
+// The shell completion offers exactly the options that --help lists, so the two cannot drift.
+TEST_F(BatchFixture, CompletionOffersEveryOptionOfHelp) {
+  const std::string help = runTool("--help", scratch).out;
+  const auto listed = help.find("Options:");
+  ASSERT_NE(listed, std::string::npos) << help;
+  const std::string completion =
+      test::readText(std::string(VOK_TEST_DATA_DIR) + "/../../packaging/vok-batch.bash-completion");
+  const std::smatch words = [&] {
+    std::smatch match;
+    std::regex_search(completion, match, std::regex("options=\"([^\"]*)\""));
+    return match;
+  }();
+  ASSERT_FALSE(words.empty()) << completion;
+  std::set<std::string> offered = optionsIn(words[1].str());
+  std::set<std::string> helped = optionsIn(help.substr(listed));
+  helped.erase("-h");  // the short form is not offered: a completion lists the long names
+  EXPECT_EQ(offered, helped);
+}
+
+}  // namespace
+}  // namespace vok
