@@ -1,66 +1,81 @@
 #include "convert/thumbnail_maker.h"
 
+#include <algorithm>
+#include <cstring>
 #include <new>
 
+#include "codec/exif_orientation.h"
 #include "codec/jpeg_decoder.h"
 #include "codec/jpeg_encoder.h"
 #include "codec/picture_file.h"
 #include "common/error.h"
 #include "convert/fit_to_box.h"
 #include "convert/nearest_reduction.h"
+#include "convert/sampled_grid.h"
 
 namespace vok {
 namespace {
 
 // Samples the decoded rows straight into the thumbnail canvas, so that no full-size raster is
-// ever held: only the rows the reduction reads are looked at.
+// ever held: only the rows the reduction reads are looked at. A turned picture fills canvas
+// columns from stored rows.
 class ReducingConsumer : public RowConsumer {
  public:
-  ReducingConsumer(Raster& canvas, FittedSize size) : canvas_(canvas), size_(size) {}
+  ReducingConsumer(Raster& canvas, FittedSize size, int orientation)
+      : canvas_(canvas), size_(size), orientation_(orientation) {}
 
   bool begin(const DecodedLayout& layout) noexcept override {
     try {
       canvas_.resize(size_.width, size_.height, PixelFormat::kRgb24);
-      columns_.resize(static_cast<std::size_t>(size_.width));
-      rows_.resize(static_cast<std::size_t>(size_.height));
+      grid_ = sampledGrid(layout.width, layout.height, size_, orientation_);
+      order_.resize(grid_.lineRows.size());
+      for (std::size_t k = 0; k < order_.size(); ++k) order_[k] = static_cast<int>(k);
+      std::sort(order_.begin(), order_.end(),
+                [this](int a, int b) { return grid_.lineRows[a] < grid_.lineRows[b]; });
+      if (grid_.linesAreColumns) line_.resize(grid_.columns.size() * 3);
     } catch (const std::bad_alloc&) {
       return false;
-    }
-    for (int x = 0; x < size_.width; ++x) {
-      columns_[x] = nearestSourceIndex(x, size_.width, layout.width);
-    }
-    for (int y = 0; y < size_.height; ++y) {
-      rows_[y] = nearestSourceIndex(y, size_.height, layout.height);
     }
     layout_ = layout;
     return true;
   }
 
   std::int64_t memoryNeed(int, int) const noexcept override {
+    const std::int64_t lines = std::int64_t{size_.width} + size_.height;
     return std::int64_t{size_.width} * size_.height * 3 +
-           static_cast<std::int64_t>(sizeof(int)) * (size_.width + size_.height);
+           static_cast<std::int64_t>(2 * sizeof(int) + 3) * lines;
   }
 
   int nextWantedRow(int row) const noexcept override {
-    while (next_ < rows_.size() && rows_[next_] < row) ++next_;
-    return next_ < rows_.size() ? rows_[next_] : layout_.height;
+    while (next_ < order_.size() && rowOf(next_) < row) ++next_;
+    return next_ < order_.size() ? rowOf(next_) : layout_.height;
   }
 
   void takeRow(int y, const std::uint8_t* pixels) noexcept override {
-    // The fit never enlarges, so distinct canvas rows read distinct source rows.
-    while (next_ < rows_.size() && rows_[next_] == y) {
-      sampleRowNearest(pixels, layout_.format, layout_.palette, columns_,
-                       canvas_.row(static_cast<int>(next_)));
+    // The fit never enlarges, so distinct canvas lines read distinct stored rows.
+    while (next_ < order_.size() && rowOf(next_) == y) {
+      const int line = order_[next_];
+      if (!grid_.linesAreColumns) {
+        sampleRowNearest(pixels, layout_.format, layout_.palette, grid_.columns, canvas_.row(line));
+      } else {
+        sampleRowNearest(pixels, layout_.format, layout_.palette, grid_.columns, line_.data());
+        for (int place = 0; place < size_.height; ++place)
+          std::memcpy(canvas_.row(place) + 3 * line, line_.data() + 3 * place, 3);
+      }
       ++next_;
     }
   }
 
  private:
+  int rowOf(std::size_t position) const { return grid_.lineRows[order_[position]]; }
+
   Raster& canvas_;
   FittedSize size_;
+  int orientation_;
   DecodedLayout layout_;
-  std::vector<int> columns_;
-  std::vector<int> rows_;
+  SampledGrid grid_;
+  std::vector<int> order_;  // canvas lines by the stored row they read
+  std::vector<std::uint8_t> line_;
   mutable std::size_t next_ = 0;
 };
 
@@ -68,13 +83,16 @@ void makeInto(PictureThumbnail& result, std::span<const std::uint8_t> bytes,
               const ThumbnailRecipe& recipe) {
   if (bytes.empty()) throw Error("The file is empty.");
   const JpegHeader header = readJpegHeader(bytes);
-  result.pictureWidth = header.width;
-  result.pictureHeight = header.height;
+  // Everything after the decode sees the upright picture: its size, the fit, the pixels.
+  result.orientation = recipe.autoOrient ? exifOrientationOf(bytes) : 1;
+  const bool turned = swapsSides(result.orientation);
+  result.pictureWidth = turned ? header.height : header.width;
+  result.pictureHeight = turned ? header.width : header.height;
   if (!recipe.box) throw Error("The thumbnail box is not a whole number.");
 
   const FittedSize size =
-      FitToBox(header.width, header.height, recipe.box->width, recipe.box->height);
-  ReducingConsumer consumer(result.canvas, size);
+      FitToBox(result.pictureWidth, result.pictureHeight, recipe.box->width, recipe.box->height);
+  ReducingConsumer consumer(result.canvas, size, result.orientation);
   result.skippedRows = decodeJpeg(bytes, consumer, recipe.skipUnusedRows).skippedRows;
   if (recipe.encode) result.encoded = encodeJpeg(result.canvas);
   result.readable = true;

@@ -5,15 +5,17 @@ set -euo pipefail
 packages=(
   cmake g++ ninja-build pkg-config
   libjpeg62-turbo-dev libfmt-dev libcli11-dev
+  libexif-dev                   # the EXIF Orientation tag
   libgtest-dev libgmock-dev
   clang-format                  # the format check
   qt6-base-dev libgl-dev          # the desktop program
   fonts-liberation fonts-ipafont-gothic  # its texts: Times metrics and Japanese glyphs
   libjpeg-turbo-progs tidy      # the reference tools the tests compare against
+  imagemagick libimage-exiftool-perl  # turned pictures: their tags and a second opinion
   locales                       # locale sources the tests build with localedef
 )
 case "${1:-}" in
-  --bench) packages+=(libvips-tools imagemagick time hyperfine) ;;
+  --bench) packages+=(libvips-tools time hyperfine) ;;
   # dpkg-shlibdeps and file work out the package's library dependencies; the others check it.
   --package) packages+=(dpkg-dev file desktop-file-utils appstream man-db) ;;
 esac

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cmath>
 #include <cstdlib>
 #include <filesystem>
 #include <optional>
@@ -41,9 +42,11 @@ Raster referenceReduction(const Raster& full, int w, int h) {
   return out;
 }
 
-// What the reference tools make of `path`, or nothing when djpeg cannot decode it at all.
+// What the reference tools make of `path`, or nothing when djpeg cannot decode it at all. A `turn`
+// (ImageMagick's -rotate, -flip, ...) is applied to the decoded picture before it is fitted.
 std::optional<std::vector<std::uint8_t>> referenceThumbnail(const fs::path& path, ThumbnailBox box,
-                                                            const test::TempDir& dir) {
+                                                            const test::TempDir& dir,
+                                                            const std::string& turn = "") {
   JpegHeader header;
   try {
     header = readJpegHeader(readPictureFile(path.string()));
@@ -58,8 +61,15 @@ std::optional<std::vector<std::uint8_t>> referenceThumbnail(const fs::path& path
                        shellQuote(full) + " 2>/dev/null")
           .status;
   if (status == 1) return std::nullopt;
-  const FittedSize size = FitToBox(header.width, header.height, box.width, box.height);
-  test::writePpm(referenceReduction(test::readPnm(full), size.width, size.height), reduced);
+  if (!turn.empty()) {
+    EXPECT_EQ(test::runCommand("convert " + shellQuote(full) + " " + turn + " -depth 8 " +
+                               shellQuote(full))
+                  .status,
+              0);
+  }
+  const Raster picture = test::readPnm(full);
+  const FittedSize size = FitToBox(picture.width(), picture.height(), box.width, box.height);
+  test::writePpm(referenceReduction(picture, size.width, size.height), reduced);
   EXPECT_EQ(test::runCommand("cjpeg -dct float -quality 90 -baseline " + shellQuote(reduced) +
                              " > " + shellQuote(encoded))
                 .status,
@@ -130,6 +140,78 @@ TEST(ThumbnailReference, CameraPhotosMatchTheReferenceTools) {
   const auto photos = test::sharedPhotos();
   if (!photos) GTEST_SKIP() << "the shared photo set is not beside the checkout";
   expectSameAsReference(jpegFilesIn(*photos), {200, 200});
+}
+
+struct Turn {
+  int orientation;
+  const char* store;  // jpegtran's transform that makes the stored picture from the upright one
+  const char* view;   // ImageMagick's operation that turns it back, as a viewer does
+};
+const Turn kTurns[] = {{1, "", ""},
+                       {2, "-flip horizontal", "-flop"},
+                       {3, "-rotate 180", "-rotate 180"},
+                       {4, "-flip vertical", "-flip"},
+                       {5, "-transpose", "-transpose"},
+                       {6, "-rotate 270", "-rotate 90"},
+                       {7, "-transverse", "-transverse"},
+                       {8, "-rotate 90", "-rotate 270"}};
+
+double meanDifference(const Raster& a, const Raster& b) {
+  if (a.width() != b.width() || a.height() != b.height()) return 255;
+  double sum = 0;
+  for (int y = 0; y < a.height(); ++y)
+    for (int i = 0; i < 3 * a.width(); ++i) sum += std::abs(a.row(y)[i] - b.row(y)[i]);
+  return sum / (3.0 * a.width() * a.height());
+}
+
+// A real photo stored in each of the eight orientations, tagged so, comes out upright: byte for
+// byte the reference tools' thumbnail of the decoded picture turned by ImageMagick, and close to
+// the thumbnail of the upright photo itself.
+TEST(ThumbnailReference, EveryOrientationIsTurnedUpright) {
+  for (const char* tool : {"djpeg", "cjpeg", "jpegtran", "exiftool", "convert"})
+    ASSERT_TRUE(test::haveTool(tool)) << tool << " is not installed (scripts/install-deps.sh)";
+  test::TempDir dir;
+  const fs::path upright = test::samplePhotos() / "cam_HP_PhotoSmart_C812.jpg";
+  const ThumbnailBox box{160, 120};
+  const PictureThumbnail asShot = makeThumbnail(upright.string(), {box, true, true});
+  ASSERT_TRUE(asShot.readable);
+  for (const Turn& turn : kTurns) {
+    SCOPED_TRACE(turn.orientation);
+    const std::string stored = dir.file("stored.jpg");
+    ASSERT_EQ(test::runCommand("jpegtran -copy none " + std::string(turn.store) + " " +
+                               shellQuote(upright.string()) + " > " + shellQuote(stored) +
+                               " && exiftool -q -n -overwrite_original -Orientation=" +
+                               std::to_string(turn.orientation) + " " + shellQuote(stored))
+                  .status,
+              0);
+    const auto reference = referenceThumbnail(stored, box, dir, turn.view);
+    ASSERT_TRUE(reference);
+    for (const bool skip : {false, true}) {
+      ThumbnailRecipe recipe{box, skip, true};
+      recipe.autoOrient = true;
+      const PictureThumbnail made = makeThumbnail(stored, recipe);
+      ASSERT_TRUE(made.readable) << made.failure;
+      EXPECT_EQ(made.orientation, turn.orientation);
+      EXPECT_EQ(made.pictureWidth, asShot.pictureWidth);
+      EXPECT_EQ(made.pictureHeight, asShot.pictureHeight);
+      EXPECT_TRUE(made.encoded == *reference) << (skip ? "rows skipped" : "every row decoded");
+      EXPECT_LT(meanDifference(made.canvas, asShot.canvas), 4.0);
+    }
+  }
+}
+
+// A damaged EXIF block means "as stored": the picture is read, and comes out as without the option.
+TEST(ThumbnailReference, DamagedExifLeavesThePictureAsStored) {
+  for (const char* name : {"exif-malformed-200x200.jpg", "exif-truncated-480x640.jpg"}) {
+    const std::string path = test::jpegCorpus(name).string();
+    ThumbnailRecipe recipe{ThumbnailBox{160, 120}, true, true};
+    const PictureThumbnail plain = makeThumbnail(path, recipe);
+    recipe.autoOrient = true;
+    const PictureThumbnail turned = makeThumbnail(path, recipe);
+    ASSERT_TRUE(turned.readable) << name << ": " << turned.failure;
+    EXPECT_EQ(turned.orientation, 1) << name;
+    EXPECT_TRUE(turned.encoded == plain.encoded) << name;
+  }
 }
 
 // A written thumbnail file is the reference with one segment added: the comment with the mark.
