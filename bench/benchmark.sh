@@ -257,6 +257,48 @@ if [[ -s $work/failures ]]; then
   cat "$work/failures"
 fi
 
+# Smooth thumbnails: vok-batch --smooth --jobs 2 against one vipsthumbnail call over the same
+# photos at 160 x 120 (median of paired runs, peak memory), then their quality against a Lanczos
+# resize of the full float decode (bench/smooth-quality.sh).
+if have vipsthumbnail; then
+  smooth_runs=$(( runs < 5 ? 5 : runs ))
+  : >"$work/t-smooth"
+  : >"$work/t-vips"
+  for ((i = 0; i < smooth_runs; i++)); do
+    for tool in smooth vips; do
+      set_aside "$work/sm"
+      mkdir -p "$work/sm/out"
+      cp -al -- "$photos" "$work/sm/photos" 2>/dev/null || cp -r -- "$photos" "$work/sm/photos"
+      sync
+      start=$(date +%s%N)
+      if [[ $tool == smooth ]]; then
+        /usr/bin/time -f %M -o "$work/rss-$tool" "$vok" --quiet --smooth --jobs 2 --ignore-size 0x0 \
+          "$work/sm/photos" "$work/sm/photos" "$box_x" "$box_y" s_ NULL
+      else
+        /usr/bin/time -f %M -o "$work/rss-$tool" vipsthumbnail -s "${box_x}x${box_y}" \
+          -o "$work/sm/out/%s.jpg[Q=90,subsample-mode=on]" "${names[@]/#/$work/sm/photos/}" 2>/dev/null
+      fi
+      end=$(date +%s%N)
+      awk -v a="$start" -v b="$end" 'BEGIN { printf "%.3f\n", (b - a) / 1e9 }' >>"$work/t-$tool"
+      tail -n1 "$work/rss-$tool" >>"$work/m-$tool"
+    done
+  done
+  med() { sort -g "$1" | awk '{ v[NR] = $1 } END { print (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2 }'; }
+  smooth_s=$(med "$work/t-smooth")
+  vips_s=$(med "$work/t-vips")
+  echo
+  echo "Smooth thumbnails, ${box_x} x ${box_y} ($count photos, median of $smooth_runs paired runs; load $(cut -d' ' -f1 /proc/loadavg))"
+  awk -v s="$smooth_s" -v v="$vips_s" -v ms="$(sort -g "$work/m-smooth" | tail -n1)" \
+    -v mv="$(sort -g "$work/m-vips" | tail -n1)" 'BEGIN {
+    printf "%-42s %8.3f s %8.1f MiB\n", "vok-batch --smooth --jobs 2", s, ms / 1024
+    printf "%-42s %8.3f s %8.1f MiB\n", "vipsthumbnail (one call)", v, mv / 1024
+    printf "ratio %.2f (time), %.2f (peak memory)\n", s / v, ms / mv
+  }'
+  echo
+  echo "Smooth thumbnails: PSNR against ImageMagick's Lanczos resize of the float decode"
+  "$repo/bench/smooth-quality.sh" "$photos" 160x120 320x240 640x480 | tail -n1
+fi
+
 # The desktop program, without a display: its six-argument run against vok-batch over the photos
 # copied five times (so that start-up does not dominate), then the window figures of vok-ui-bench.
 desktop=${VOK:-$repo/build/dev/app/vok}

@@ -28,6 +28,7 @@ struct DecompressSession {
   unsigned long size = 0;
   RowConsumer* consumer = nullptr;
   bool skipUnwantedRows = false;
+  int scaleEighths = 0;  // 0: the codec defaults
   JpegHeader header;
   DecodeStats stats;
   MemoryBudget::Reservation reservation;
@@ -37,6 +38,14 @@ struct DecompressSession {
 bool quantiseOutput(const jpeg_decompress_struct& info) {
   return info.out_color_space != JCS_CMYK &&
          (codecDefaults().decodeTo8Bit || info.out_color_space == JCS_GRAYSCALE);
+}
+
+// A scaled decode in full colour, for a smooth reduction.
+void setScaledParameters(jpeg_decompress_struct& info, int eighths) {
+  info.scale_num = static_cast<unsigned>(eighths);
+  info.scale_denom = 8;
+  info.dct_method = JDCT_ISLOW;
+  if (info.out_color_space == JCS_GRAYSCALE) info.out_color_space = JCS_RGB;
 }
 
 void setDecompressParameters(jpeg_decompress_struct& info) {
@@ -192,7 +201,11 @@ bool skipIsExact(const jpeg_decompress_struct& info) {
 void deliverRows(DecompressSession& s) {
   jpeg_decompress_struct& info = s.info;
   if (!reducibleOutput(info)) failInside(s, JERR_CONVERSION_NOTIMPL);
-  setDecompressParameters(info);
+  if (s.scaleEighths > 0) {
+    setScaledParameters(info, s.scaleEighths);
+  } else {
+    setDecompressParameters(info);
+  }
   reserveMemory(s);
   jpeg_start_decompress(&info);
   if (info.output_components != expectedOutputComponents(info)) {
@@ -285,6 +298,17 @@ DecodeStats decodeJpeg(std::span<const std::uint8_t> data, RowConsumer& consumer
   session.size = data.size();
   session.consumer = &consumer;
   session.skipUnwantedRows = skipUnwantedRows;
+  if (const int code = run(session, Work::kPixels)) throwFor(code);
+  return session.stats;
+}
+
+DecodeStats decodeJpegScaled(std::span<const std::uint8_t> data, RowConsumer& consumer,
+                             int eighths) {
+  DecompressSession session;
+  session.data = data.data();
+  session.size = data.size();
+  session.consumer = &consumer;
+  session.scaleEighths = std::clamp(eighths, 1, 8);
   if (const int code = run(session, Work::kPixels)) throwFor(code);
   return session.stats;
 }

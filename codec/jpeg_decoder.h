@@ -69,4 +69,10 @@ JpegHeader readJpegHeader(std::span<const std::uint8_t> data);
 DecodeStats decodeJpeg(std::span<const std::uint8_t> data, RowConsumer& consumer,
                        bool skipUnwantedRows);
 
+// Decodes at `eighths`/8 of the full size (1 to 8) into full 24-bit colour whatever the codec
+// defaults say: no palette, a greyscale picture as its 256 greys. Every row is delivered.
+// Throws as decodeJpeg does.
+DecodeStats decodeJpegScaled(std::span<const std::uint8_t> data, RowConsumer& consumer,
+                             int eighths);
+
 }  // namespace vok

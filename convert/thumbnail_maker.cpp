@@ -12,6 +12,7 @@
 #include "convert/fit_to_box.h"
 #include "convert/nearest_reduction.h"
 #include "convert/sampled_grid.h"
+#include "convert/smooth_reduction.h"
 
 namespace vok {
 namespace {
@@ -79,6 +80,20 @@ class ReducingConsumer : public RowConsumer {
   mutable std::size_t next_ = 0;
 };
 
+// The smooth path: a scaled decode, a Lanczos reduction of the stored picture, and the small
+// canvas turned upright (turning and a symmetric filter commute).
+void makeSmoothly(PictureThumbnail& result, std::span<const std::uint8_t> bytes,
+                  const JpegHeader& header, FittedSize upright) {
+  const FittedSize stored =
+      swapsSides(result.orientation) ? FittedSize{upright.height, upright.width} : upright;
+  const int eighths = smoothDecodeEighths(header.width, header.height, stored);
+  Raster storedCanvas;
+  SmoothReducer reducer(storedCanvas, stored, eighths);
+  decodeJpegScaled(bytes, reducer, eighths);
+  reducer.finish();
+  result.canvas = turnedUpright(storedCanvas, result.orientation);
+}
+
 void makeInto(PictureThumbnail& result, std::span<const std::uint8_t> bytes,
               const ThumbnailRecipe& recipe) {
   if (bytes.empty()) throw Error("The file is empty.");
@@ -92,8 +107,12 @@ void makeInto(PictureThumbnail& result, std::span<const std::uint8_t> bytes,
 
   const FittedSize size =
       FitToBox(result.pictureWidth, result.pictureHeight, recipe.box->width, recipe.box->height);
-  ReducingConsumer consumer(result.canvas, size, result.orientation);
-  result.skippedRows = decodeJpeg(bytes, consumer, recipe.skipUnusedRows).skippedRows;
+  if (recipe.smooth) {
+    makeSmoothly(result, bytes, header, size);
+  } else {
+    ReducingConsumer consumer(result.canvas, size, result.orientation);
+    result.skippedRows = decodeJpeg(bytes, consumer, recipe.skipUnusedRows).skippedRows;
+  }
   if (recipe.encode) result.encoded = encodeJpeg(result.canvas);
   result.readable = true;
 }

@@ -42,15 +42,20 @@ void expectSame(const PictureThumbnail& made, const PictureThumbnail& expected,
   EXPECT_EQ(made.canvas.width(), expected.canvas.width()) << path;
 }
 
+// Whatever the number of workers, the same bytes as made directly: also smooth and turned.
 TEST(ParallelProducer, HandsOutInOrderWhatTheDirectWayMakes) {
   const auto paths = corpusPictures();
-  for (const int jobs : {1, 2, 3}) {
-    ParallelThumbnailProducer producer(jobs);
-    producer.expect(paths, kRecipe, ThumbnailProducer::Reuse::kOnce);
-    for (const std::string& path : paths) {
-      expectSame(producer.take(path, kRecipe), makeThumbnail(path, kRecipe), path);
+  ThumbnailRecipe smooth = kRecipe;
+  smooth.smooth = smooth.autoOrient = true;
+  for (const ThumbnailRecipe& recipe : {kRecipe, smooth}) {
+    for (const int jobs : {1, 2, 3}) {
+      ParallelThumbnailProducer producer(jobs);
+      producer.expect(paths, recipe, ThumbnailProducer::Reuse::kOnce);
+      for (const std::string& path : paths) {
+        expectSame(producer.take(path, recipe), makeThumbnail(path, recipe), path);
+      }
+      EXPECT_EQ(producer.decodes(), static_cast<int>(paths.size()));
     }
-    EXPECT_EQ(producer.decodes(), static_cast<int>(paths.size()));
   }
 }
 

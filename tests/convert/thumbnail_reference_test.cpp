@@ -200,6 +200,58 @@ TEST(ThumbnailReference, EveryOrientationIsTurnedUpright) {
   }
 }
 
+double psnr(const Raster& a, const Raster& b) {
+  if (a.width() != b.width() || a.height() != b.height()) return 0;
+  double squares = 0;
+  for (int y = 0; y < a.height(); ++y)
+    for (int i = 0; i < 3 * a.width(); ++i) {
+      const double d = a.row(y)[i] - b.row(y)[i];
+      squares += d * d;
+    }
+  const double mean = squares / (3.0 * a.width() * a.height());
+  return mean == 0 ? 99 : 10 * std::log10(255.0 * 255.0 / mean);
+}
+
+// Smooth thumbnails have the exact path's size and come close to a Lanczos resize of the full
+// float decode (ImageMagick), far closer than the exact sampling; a grey picture keeps its 256
+// levels.
+TEST(ThumbnailReference, SmoothThumbnailsAreCloseToAFullLanczosResize) {
+  for (const char* tool : {"djpeg", "convert"})
+    ASSERT_TRUE(test::haveTool(tool)) << tool << " is not installed (scripts/install-deps.sh)";
+  test::TempDir dir;
+  for (const fs::path& path : jpegFilesIn(test::samplePhotos())) {
+    for (const ThumbnailBox box : {ThumbnailBox{160, 120}, ThumbnailBox{500, 500}}) {
+      SCOPED_TRACE(path.filename().string() + " " + std::to_string(box.width));
+      ThumbnailRecipe recipe{box, true, true};
+      const PictureThumbnail exact = makeThumbnail(path.string(), recipe);
+      recipe.smooth = true;
+      const PictureThumbnail smooth = makeThumbnail(path.string(), recipe);
+      ASSERT_TRUE(smooth.readable) << smooth.failure;
+      ASSERT_EQ(smooth.canvas.width(), exact.canvas.width());
+      ASSERT_EQ(smooth.canvas.height(), exact.canvas.height());
+      const std::string full = dir.file("full.pnm"), resized = dir.file("resized.ppm");
+      ASSERT_EQ(
+          test::runCommand("djpeg -dct float -pnm " + shellQuote(path.string()) + " > " +
+                           shellQuote(full) + " && convert " + shellQuote(full) +
+                           " -filter Lanczos -resize " + std::to_string(smooth.canvas.width()) +
+                           "x" + std::to_string(smooth.canvas.height()) + "! -type TrueColor " +
+                           shellQuote(resized))
+              .status,
+          0);
+      const Raster reference = test::readPnm(resized);
+      EXPECT_GT(psnr(smooth.canvas, reference), 32.0);
+      EXPECT_GT(psnr(smooth.canvas, reference), psnr(exact.canvas, reference) + 3.0);
+      if (path.filename().string().starts_with("grey")) {
+        std::vector<bool> levels(256);
+        for (int y = 0; y < smooth.canvas.height(); ++y)
+          for (int x = 0; x < smooth.canvas.width(); ++x)
+            levels[smooth.canvas.row(y)[3 * x]] = true;
+        EXPECT_GT(std::count(levels.begin(), levels.end(), true), 236);
+      }
+    }
+  }
+}
+
 // A damaged EXIF block means "as stored": the picture is read, and comes out as without the option.
 TEST(ThumbnailReference, DamagedExifLeavesThePictureAsStored) {
   for (const char* name : {"exif-malformed-200x200.jpg", "exif-truncated-480x640.jpg"}) {
