@@ -194,6 +194,8 @@ row "convert -thumbnail, largest photo" 1 "$convert_tool" convert_cmd -- "$large
 # With --html the size check makes every thumbnail before the run writes it, so these rows show
 # whether what waits in between stays bounded in memory and what it costs in time.
 many_from=${#rows[@]}
+declare -A update_s
+update_rows=()
 if [[ -n $many_counts ]] && have "$vok" && have "$convert_tool"; then
   mkdir "$work/small"
   for i in 0 1 2 3; do
@@ -209,6 +211,19 @@ if [[ -n $many_counts ]] && have "$vok" && have "$convert_tool"; then
       }' "$work/small" "$linked" "$n"
     row "vok-batch --jobs $jobs, 640x480" "$n" "$vok" vok_cmd "$jobs" --
     row "vok-batch --jobs $jobs --html, 640x480" "$n" "$vok" vok_cmd "$jobs" --html --
+    # A re-run with --update over the folder the full run left: every thumbnail up to date.
+    set_aside "$work/update"
+    mkdir -p "$work/update"
+    cp -al -- "$linked" "$work/update/photos"
+    mkdir "$work/update/photos/th"
+    for pass in full again; do
+      start=$(date +%s%N)
+      "$vok" --jobs "$jobs" --html --update --quiet "$work/update/photos" "$work/update/photos/th" \
+        "$box_x" "$box_y" _ NULL
+      end=$(date +%s%N)
+      update_s[$pass]=$(awk -v a="$start" -v b="$end" 'BEGIN { printf "%.3f", (b - a) / 1e9 }')
+    done
+    update_rows+=("$n|${update_s[full]}|${update_s[again]}")
     rm -rf -- "$linked"
     linked=""
   done
@@ -255,6 +270,17 @@ echo "peak MiB: the largest resident size of any one process of the command (GNU
 if [[ -s $work/failures ]]; then
   echo
   cat "$work/failures"
+fi
+
+if [[ ${#update_rows[@]} -gt 0 ]]; then
+  echo
+  echo "Re-runs with --update --html (640x480 pictures): the first run makes everything, the next"
+  echo "finds every thumbnail up to date"
+  for r in "${update_rows[@]}"; do
+    IFS='|' read -r n first again <<<"$r"
+    awk -v n="$n" -v a="$first" -v b="$again" \
+      'BEGIN { printf "%6d pictures: full %.3f s, re-run %.3f s (%.1f %%)\n", n, a, b, 100 * b / a }'
+  done
 fi
 
 # Smooth thumbnails: vok-batch --smooth --jobs 2 against one vipsthumbnail call over the same

@@ -88,6 +88,7 @@ void ConversionRun::execute() {
   ignoreX_ = options_.IgnoreX;
   ignoreY_ = options_.IgnoreY;
   log_.clear();
+  findUpToDateThumbnails();
   const bool displayInNewPage = catalog_.current().DisplayInNewPage;
   host_.reportProgressRange(1, tally_.selected);
 
@@ -119,7 +120,7 @@ void ConversionRun::execute() {
     layout_->start(tally_.selected, catalogRun, host_.originalFolder());
   }
 
-  producer_.expect(selectedPaths(), stage_.currentRecipe(), ThumbnailProducer::Reuse::kOnce);
+  producer_.expect(pathsToMake(), stage_.currentRecipe(), ThumbnailProducer::Reuse::kOnce);
   for (std::size_t index = 0;
        tally_.ordinal <= tally_.selected && index < static_cast<std::size_t>(tally_.entries);
        ++index) {
@@ -155,7 +156,9 @@ void ConversionRun::convertEntry(std::size_t index) {
   host_.reportStatus("Converting (" + std::to_string(tally_.ordinal) + "/" +
                      std::to_string(tally_.selected) + ")  " + name);
 
-  if (stage_.ShowPicture(path, producer_.take(path, stage_.currentRecipe()))) {
+  if (const auto kept = upToDate_.find(index); kept != upToDate_.end()) {
+    keepUpToDate(path, name, kept->second);
+  } else if (stage_.ShowPicture(path, producer_.take(path, stage_.currentRecipe()))) {
     const int width = stage_.pictureWidth();
     const int height = stage_.pictureHeight();
     if (width > ignoreX_ && height > ignoreY_) {
@@ -174,9 +177,7 @@ void ConversionRun::convertEntry(std::size_t index) {
 
 void ConversionRun::saveThumbnailOf(const std::string& picturePath,
                                     const std::string& pictureName) {
-  const std::string thumbnailName =
-      thumbnailNameOf(pictureName, host_.preamble(), host_.postamble());
-  const std::string thumbnailPath = pathInFolder(host_.thumbnailFolder(), thumbnailName);
+  const std::string thumbnailPath = thumbnailPathOf(pictureName);
   if (keepsForeignPicture(thumbnailPath)) return;
   try {
     stage_.SaveThumbnail(thumbnailPath);
@@ -185,18 +186,55 @@ void ConversionRun::saveThumbnailOf(const std::string& picturePath,
     throw;
   }
   ++summary_.converted;
-  if (!html_) return;
+  writeCell(picturePath, pictureName, stage_.pictureWidth(), stage_.pictureHeight(),
+            stage_.canvas().width(), stage_.canvas().height());
+}
 
+// A thumbnail left as it is counts as converted, and its cell is the one a full run writes.
+void ConversionRun::keepUpToDate(const std::string& path, const std::string& name,
+                                 const UpToDateThumbnail& thumbnail) {
+  if (thumbnail.pictureWidth <= ignoreX_ || thumbnail.pictureHeight <= ignoreY_) {
+    reportTooSmall(path, name, thumbnail.pictureWidth, thumbnail.pictureHeight);
+    return;
+  }
+  log_.append(path + " is up to date.");
+  ++summary_.converted;
+  writeCell(path, name, thumbnail.pictureWidth, thumbnail.pictureHeight, thumbnail.thumbnailWidth,
+            thumbnail.thumbnailHeight);
+}
+
+void ConversionRun::writeCell(const std::string& picturePath, const std::string& pictureName,
+                              int pictureWidth, int pictureHeight, int thumbnailWidth,
+                              int thumbnailHeight) {
+  if (!html_) return;
   CellFacts facts;
   facts.pictureName = pictureName;
   facts.picturePath = picturePath;
-  facts.thumbnailName = thumbnailName;
+  facts.thumbnailName = thumbnailNameOf(pictureName, host_.preamble(), host_.postamble());
   facts.thumbnailFolderLink = relativeThumbnailFolder_;
-  facts.thumbnailWidth = stage_.canvas().width();
-  facts.thumbnailHeight = stage_.canvas().height();
-  facts.pictureWidth = stage_.pictureWidth();
-  facts.pictureHeight = stage_.pictureHeight();
+  facts.thumbnailWidth = thumbnailWidth;
+  facts.thumbnailHeight = thumbnailHeight;
+  facts.pictureWidth = pictureWidth;
+  facts.pictureHeight = pictureHeight;
   layout_->writeCell(facts);
+}
+
+std::string ConversionRun::thumbnailPathOf(const std::string& pictureName) const {
+  return pathInFolder(host_.thumbnailFolder(),
+                      thumbnailNameOf(pictureName, host_.preamble(), host_.postamble()));
+}
+
+// With "update only changed", the thumbnails that already match their pictures and the recipe.
+void ConversionRun::findUpToDateThumbnails() {
+  upToDate_.clear();
+  if (!options_.UpdateOnly) return;
+  const ThumbnailRecipe recipe = stage_.currentRecipe();
+  for (std::size_t index = 0; index < host_.fileCount(); ++index) {
+    if (!host_.fileSelected(index)) continue;
+    const std::string path = entryPath(index);
+    if (auto found = upToDateThumbnail(path, thumbnailPathOf(fileNameOf(path)), recipe))
+      upToDate_.emplace(index, *found);
+  }
 }
 
 // The originals are only read: a photograph at the thumbnail's path (for example a_.jpg when the
@@ -253,10 +291,10 @@ int ConversionRun::countSelected() const {
   return count;
 }
 
-std::vector<std::string> ConversionRun::selectedPaths() const {
+std::vector<std::string> ConversionRun::pathsToMake() const {
   std::vector<std::string> paths;
   for (std::size_t i = 0; i < host_.fileCount(); ++i) {
-    if (host_.fileSelected(i)) paths.push_back(entryPath(i));
+    if (host_.fileSelected(i) && !upToDate_.contains(i)) paths.push_back(entryPath(i));
   }
   return paths;
 }

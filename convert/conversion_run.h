@@ -1,5 +1,6 @@
 #pragma once
 
+#include <map>
 #include <optional>
 #include <string>
 #include <vector>
@@ -13,6 +14,7 @@
 #include "convert/run_summary.h"
 #include "convert/thumbnail_options.h"
 #include "convert/thumbnail_producer.h"
+#include "convert/up_to_date.h"
 
 namespace vok {
 
@@ -44,13 +46,20 @@ class ConversionRun {
   void CheckPictureSizes();
   void convertEntry(std::size_t index);
   void saveThumbnailOf(const std::string& picturePath, const std::string& pictureName);
+  void findUpToDateThumbnails();
+  void keepUpToDate(const std::string& path, const std::string& name,
+                    const UpToDateThumbnail& thumbnail);
+  std::string thumbnailPathOf(const std::string& pictureName) const;
+  void writeCell(const std::string& picturePath, const std::string& pictureName, int pictureWidth,
+                 int pictureHeight, int thumbnailWidth, int thumbnailHeight);
   bool keepsForeignPicture(const std::string& thumbnailPath);
   void endCatalogAfterFailure() noexcept;
   void reportTooSmall(const std::string& path, const std::string& name, int width, int height);
   bool stopRequestedBeforeTheEnd() const;
   void reportInterruption();
   int countSelected() const;
-  std::vector<std::string> selectedPaths() const;
+  // The selected pictures that must be made, leaving out those whose thumbnails are up to date.
+  std::vector<std::string> pathsToMake() const;
   std::string entryPath(std::size_t index) const;
   void show(MessageKind kind, MessageButton button, const std::string& text);
 
@@ -70,6 +79,7 @@ class ConversionRun {
   std::int32_t ignoreX_ = 0;
   std::int32_t ignoreY_ = 0;
   std::optional<CatalogLayout> layout_;
+  std::map<std::size_t, UpToDateThumbnail> upToDate_;  // by file list entry
   bool multiPage_ = false;
   int lastPage_ = 0;
 };

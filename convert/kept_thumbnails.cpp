@@ -9,7 +9,8 @@ namespace vok {
 void KeptThumbnails::keep(const std::string& path, const FileStamp& stamp,
                           const ThumbnailRecipe& recipe, const PictureThumbnail& thumbnail) {
   if (!thumbnail.readable || thumbnail.encoded.empty()) return;
-  Entry entry{stamp, recipe, thumbnail.pictureWidth, thumbnail.pictureHeight, {}, {}};
+  Entry entry{stamp, recipe, thumbnail.pictureWidth, thumbnail.pictureHeight, thumbnail.orientation,
+              {},    {}};
   std::lock_guard lock(mutex_);
   if (auto old = entries_.find(path); old != entries_.end()) dropLocked(old);
   if (memoryBytes_ + thumbnail.encoded.size() <= limits_.memoryBytes) {
@@ -44,6 +45,7 @@ std::optional<KeptThumbnails::Taken> KeptThumbnails::take(const std::string& pat
     taken.stamp = entry.stamp;
     thumbnail.pictureWidth = entry.pictureWidth;
     thumbnail.pictureHeight = entry.pictureHeight;
+    thumbnail.orientation = entry.orientation;
     try {
       // Read under the lock: the file may be emptied as soon as its last piece is dropped.
       thumbnail.encoded = entry.spilled ? spill_.read(*entry.spilled) : entry.encoded;

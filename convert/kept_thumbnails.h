@@ -56,6 +56,7 @@ class KeptThumbnails {
     ThumbnailRecipe recipe;
     int pictureWidth = 0;
     int pictureHeight = 0;
+    int orientation = 1;
     std::vector<std::uint8_t> encoded;        // when held in memory
     std::optional<SpillFile::Piece> spilled;  // otherwise
   };

@@ -9,7 +9,7 @@ void ConversionRun::CheckPictureSizes() {
   log_.append("Number of files : " + std::to_string(tally_.entries));
   log_.append("Number of Selected Files : " + std::to_string(tally_.selected));
 
-  producer_.expect(selectedPaths(), stage_.currentRecipe(), ThumbnailProducer::Reuse::kKeepForRun);
+  producer_.expect(pathsToMake(), stage_.currentRecipe(), ThumbnailProducer::Reuse::kKeepForRun);
   tally_.ordinal = 0;
   for (std::size_t index = 0;
        tally_.ordinal <= tally_.selected && index < static_cast<std::size_t>(tally_.entries);
@@ -22,9 +22,14 @@ void ConversionRun::CheckPictureSizes() {
       host_.reportStatus("Checking Picture Size (" + std::to_string(tally_.ordinal) + "/" +
                          std::to_string(tally_.selected) + ")  " + name);
 
-      if (stage_.ShowPicture(path, producer_.take(path, stage_.currentRecipe()))) {
-        const int width = stage_.pictureWidth();
-        const int height = stage_.pictureHeight();
+      // A thumbnail that is up to date needs only the picture's size, read from its header.
+      const auto kept = upToDate_.find(index);
+      if (kept != upToDate_.end() ||
+          stage_.ShowPicture(path, producer_.take(path, stage_.currentRecipe()))) {
+        const int width =
+            kept != upToDate_.end() ? kept->second.pictureWidth : stage_.pictureWidth();
+        const int height =
+            kept != upToDate_.end() ? kept->second.pictureHeight : stage_.pictureHeight();
         if (height <= ignoreY_ || width <= ignoreX_) {
           reportTooSmall(path, name, width, height);
           host_.setFileSelected(index, false);

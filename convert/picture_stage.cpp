@@ -40,6 +40,8 @@ bool PictureStage::ShowPicture(const std::string& path, PictureThumbnail made) {
 
   const ThumbnailRecipe recipe = currentRecipe();
   box_ = recipe.box.value_or(ThumbnailBox{canvas_.width(), canvas_.height()});
+  smooth_ = recipe.smooth;
+  orientation_ = recipe.autoOrient ? std::optional<int>(made.orientation) : std::nullopt;
   host_.presentThumbnail(canvas_, (box_.width - canvas_.width()) / 2,
                          (box_.height - canvas_.height()) / 2);
   host_.reportWorking(false);
@@ -51,7 +53,10 @@ void PictureStage::SaveThumbnail(const std::string& path) const {
   const std::vector<std::uint8_t> fresh =
       encoded_.empty() ? encodeJpeg(canvas_) : std::vector<std::uint8_t>{};
   const std::vector<std::uint8_t>& plain = encoded_.empty() ? fresh : encoded_;
-  writeFileAtomically(path, withMark(plain, markOf(sourcePath_, box_)));
+  ThumbnailMark mark = markOf(sourcePath_, box_);
+  mark.smooth = smooth_;
+  mark.orientation = orientation_;
+  writeFileAtomically(path, withMark(plain, mark));
 }
 
 }  // namespace vok

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 
 #include "codec/raster.h"
@@ -41,6 +42,8 @@ class PictureStage {
   const ThumbnailOptions& options_;
   std::string sourcePath_;
   ThumbnailBox box_;
+  bool smooth_ = false;
+  std::optional<int> orientation_;  // when turning was asked for
   int pictureWidth_ = 0;
   int pictureHeight_ = 0;
   Raster canvas_;

@@ -2,6 +2,8 @@
 
 #include <fmt/format.h>
 
+#include <algorithm>
+#include <charconv>
 #include <string_view>
 
 #include "convert/file_stamp.h"
@@ -59,6 +61,24 @@ std::string escaped(std::string_view text) {
   return out;
 }
 
+// The reverse of `escaped`; nothing for a broken escape.
+std::optional<std::string> unescaped(std::string_view text) {
+  std::string out;
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    if (text[i] != '\\') {
+      out += text[i];
+      continue;
+    }
+    unsigned value = 0;
+    if (i + 3 >= text.size() || text[i + 1] != 'x' ||
+        std::from_chars(text.data() + i + 2, text.data() + i + 4, value, 16).ec != std::errc())
+      return std::nullopt;
+    out += static_cast<char>(value);
+    i += 3;
+  }
+  return out;
+}
+
 std::string fileNameOf(const std::string& path) {
   const auto slash = path.rfind('/');
   return slash == std::string::npos ? path : path.substr(slash + 1);
@@ -67,7 +87,9 @@ std::string fileNameOf(const std::string& path) {
 }  // namespace
 
 ThumbnailMark markOf(const std::string& sourcePath, ThumbnailBox box) {
-  ThumbnailMark mark{box, fileNameOf(sourcePath), std::nullopt, std::nullopt};
+  ThumbnailMark mark;
+  mark.box = box;
+  mark.sourceName = fileNameOf(sourcePath);
   if (const auto stamp = stampOf(sourcePath)) {
     mark.sourceBytes = stamp->size;
     mark.sourceModifiedNs = stamp->modifiedNs;
@@ -81,7 +103,71 @@ std::string markText(const ThumbnailMark& mark) {
   text += "source=" + escaped(mark.sourceName) + "\n";
   if (mark.sourceBytes) text += fmt::format("source-bytes={}\n", *mark.sourceBytes);
   if (mark.sourceModifiedNs) text += fmt::format("source-mtime-ns={}\n", *mark.sourceModifiedNs);
+  if (mark.smooth) text += "smooth=1\n";
+  if (mark.orientation) text += fmt::format("orientation={}\n", *mark.orientation);
+  // The first rules wrote no revision: a mark without one was made by them.
+  if (mark.pixelRules != 1) text += fmt::format("pixel-rules={}\n", mark.pixelRules);
   return text;
+}
+
+std::optional<ThumbnailMark> readMark(std::span<const std::uint8_t> jpeg) {
+  std::optional<std::string_view> text;
+  forEachHeaderSegment(jpeg, [&](const Segment& segment) {
+    if (!isMarkSegment(jpeg, segment)) return true;
+    text = std::string_view(reinterpret_cast<const char*>(jpeg.data() + segment.start + 4),
+                            segment.end - segment.start - 4);
+    return false;
+  });
+  if (!text) return std::nullopt;
+  ThumbnailMark mark;
+  mark.pixelRules = 1;  // a mark without a revision was made by the first rules
+  bool haveBox = false, haveSource = false;
+  for (std::size_t start = kProgramLine.size(); start < text->size();) {
+    const std::size_t end = std::min(text->find('\n', start), text->size());
+    const std::string_view line = text->substr(start, end - start);
+    start = end + 1;
+    const std::size_t equals = line.find('=');
+    if (equals == std::string_view::npos) return std::nullopt;
+    const std::string_view key = line.substr(0, equals), value = line.substr(equals + 1);
+    const auto number = [&value]() -> std::optional<std::int64_t> {
+      std::int64_t parsed = 0;
+      const auto [rest, error] = std::from_chars(value.data(), value.data() + value.size(), parsed);
+      if (error != std::errc() || rest != value.data() + value.size()) return std::nullopt;
+      return parsed;
+    };
+    if (key == "box") {
+      const std::size_t x = value.find('x');
+      int width = 0, height = 0;
+      if (x == std::string_view::npos ||
+          std::from_chars(value.data(), value.data() + x, width).ec != std::errc() ||
+          std::from_chars(value.data() + x + 1, value.data() + value.size(), height).ec !=
+              std::errc())
+        return std::nullopt;
+      mark.box = {width, height};
+      haveBox = true;
+    } else if (key == "source") {
+      const auto name = unescaped(value);
+      if (!name) return std::nullopt;
+      mark.sourceName = *name;
+      haveSource = true;
+    } else if (key == "source-bytes") {
+      if (!(mark.sourceBytes = number())) return std::nullopt;
+    } else if (key == "source-mtime-ns") {
+      if (!(mark.sourceModifiedNs = number())) return std::nullopt;
+    } else if (key == "smooth") {
+      mark.smooth = value == "1";
+    } else if (key == "orientation") {
+      const auto orientation = number();
+      if (!orientation || *orientation < 1 || *orientation > 8) return std::nullopt;
+      mark.orientation = static_cast<int>(*orientation);
+    } else if (key == "pixel-rules") {
+      const auto rules = number();
+      if (!rules) return std::nullopt;
+      mark.pixelRules = static_cast<int>(*rules);
+    }
+  }
+  if (!haveBox || !haveSource) return std::nullopt;
+  return mark;
 }
 
 std::vector<std::uint8_t> withMark(std::span<const std::uint8_t> jpeg, const ThumbnailMark& mark) {

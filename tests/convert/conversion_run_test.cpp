@@ -4,9 +4,13 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <chrono>
 #include <cstring>
 #include <filesystem>
+#include <functional>
+#include <map>
 #include <memory>
+#include <set>
 
 #include "catalog/file_facts.h"
 #include "codec/jpeg_codec.h"
@@ -217,7 +221,9 @@ TEST_F(RunFixture, SmallerBoxReplacesTheProgramsOwnThumbnails) {
 }
 
 TEST_F(RunFixture, OnlyAForeignPictureLargerThanTheBoxIsKept) {
-  const ThumbnailMark ownMark{{200, 200}, "p1.jpg", std::nullopt, std::nullopt};
+  ThumbnailMark ownMark;
+  ownMark.box = {200, 200};
+  ownMark.sourceName = "p1.jpg";
   const std::string text = "not a picture";
   struct Case {
     const char* what;
@@ -513,6 +519,87 @@ TEST_F(RunFixture, ThumbnailFolderInsideIsLinkedRelatively) {
   EXPECT_TRUE(fs::exists(dir.file("thumb/_p1.jpg")));
   EXPECT_NE(page("index.html").find("<IMG SRC=\"thumb/_p1.jpg\""), std::string::npos);
 }
+
+}  // namespace
+}  // namespace vok
+
+namespace vok {
+namespace {
+
+struct UpdateCase {
+  const char* what;
+  std::function<void(RunFixture&)> change;  // made between the first run and the re-run
+  std::set<std::string> upToDate;           // the pictures the re-run leaves alone
+  friend void PrintTo(const UpdateCase& c, std::ostream* out) { *out << c.what; }
+};
+
+struct UpdateTest : RunFixture, testing::WithParamInterface<UpdateCase> {};
+
+// A time no run writes: a thumbnail that still has it was not written again.
+const fs::file_time_type kLongAgo =
+    fs::file_time_type::clock::now() - std::chrono::hours(24 * 3650);
+
+// A re-run with "update only changed" decodes only what changed; its log names each picture it
+// left alone, and its pages are byte for byte those of a full run.
+TEST_P(UpdateTest, LeavesUpToDateThumbnailsAndRemakesTheRest) {
+  addPictures(3);
+  window.html = true;
+  catalog.values().Column = "2";
+  options.UpdateOnly = true;
+  run();
+  GetParam().change(*this);
+  const std::vector<std::string> names = {"p1.jpg", "p2.jpg", "p3.jpg"};
+  for (const std::string& name : names)
+    if (fs::exists(path("_" + name))) fs::last_write_time(path("_" + name), kLongAgo);
+  window.selectAll();
+  run();
+  std::set<std::string> leftAlone;
+  for (const std::string& line : log.lines())
+    if (line.ends_with(" is up to date."))
+      leftAlone.insert(fs::path(line.substr(0, line.size() - 15)).filename());
+  EXPECT_EQ(leftAlone, GetParam().upToDate);
+  for (const std::string& name : names)
+    EXPECT_EQ(fs::last_write_time(path("_" + name)) == kLongAgo, GetParam().upToDate.contains(name))
+        << name;
+
+  const std::string updated = page("index.html");
+  std::map<std::string, std::vector<std::uint8_t>> thumbnails;
+  for (const std::string& name : names) thumbnails[name] = test::readBytes(dir.file("_" + name));
+  options.UpdateOnly = false;
+  window.selectAll();
+  run();
+  EXPECT_EQ(updated, page("index.html"));
+  for (const auto& [name, bytes] : thumbnails)
+    EXPECT_TRUE(bytes == test::readBytes(dir.file("_" + name))) << name;
+}
+
+void touch(RunFixture& f, const char* name, std::chrono::seconds by) {
+  fs::last_write_time(f.path(name), fs::last_write_time(f.path(name)) + by);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Changes, UpdateTest,
+    testing::Values(
+        UpdateCase{"unchanged", [](RunFixture&) {}, {"p1.jpg", "p2.jpg", "p3.jpg"}},
+        UpdateCase{"one_picture_touched",
+                   [](RunFixture& f) { touch(f, "p2.jpg", std::chrono::seconds(10)); },
+                   {"p1.jpg", "p3.jpg"}},
+        UpdateCase{"restored_with_an_older_time",
+                   [](RunFixture& f) { touch(f, "p1.jpg", -std::chrono::hours(48)); },
+                   {"p2.jpg", "p3.jpg"}},
+        UpdateCase{"thumbnail_deleted",
+                   [](RunFixture& f) { fs::remove(f.path("_p3.jpg")); },
+                   {"p1.jpg", "p2.jpg"}},
+        UpdateCase{"made_by_another_program",
+                   [](RunFixture& f) {
+                     JpegCodec::encodeFile(test::texturedPicture(50, 40), f.path("_p2.jpg"));
+                   },
+                   {"p1.jpg", "p3.jpg"}},
+        UpdateCase{"box_changed", [](RunFixture& f) { f.window.sizeX = "100"; }, {}},
+        UpdateCase{"smooth_turned_on", [](RunFixture& f) { f.options.Smooth = true; }, {}},
+        UpdateCase{
+            "auto_orient_turned_on", [](RunFixture& f) { f.options.AutoOrient = true; }, {}}),
+    [](const auto& test) { return std::string(test.param.what); });
 
 }  // namespace
 }  // namespace vok

@@ -122,7 +122,11 @@ TEST_F(StageFixture, SavedThumbnailCarriesTheMarkRightAfterItsJfifHeader) {
 }
 
 TEST(ThumbnailMark, TextNamesTheProgramTheBoxAndTheSource) {
-  const ThumbnailMark mark{{160, 120}, "a\x01\xC3\xA9\\b.jpg", 1234, 1700000000123456789};
+  ThumbnailMark mark;
+  mark.box = {160, 120};
+  mark.sourceName = "a\x01\xC3\xA9\\b.jpg";
+  mark.sourceBytes = 1234;
+  mark.sourceModifiedNs = 1700000000123456789;
   EXPECT_EQ(markText(mark),
             "program=Vok\nbox=160x120\nsource=a\\x01\\xC3\\xA9\\x5Cb.jpg\nsource-bytes=1234\n"
             "source-mtime-ns=1700000000123456789\n");
@@ -130,6 +134,15 @@ TEST(ThumbnailMark, TextNamesTheProgramTheBoxAndTheSource) {
   EXPECT_FALSE(carriesMark(plain));
   EXPECT_TRUE(carriesMark(withMark(plain, mark)));
   EXPECT_TRUE(withoutMark(withMark(plain, mark)) == plain);
+  EXPECT_EQ(readMark(withMark(plain, mark)), mark);
+  EXPECT_FALSE(readMark(plain));
+
+  // The recipe's other values are written only when set, so plain thumbnails keep their bytes.
+  mark.smooth = true;
+  mark.orientation = 6;
+  mark.pixelRules = 2;
+  EXPECT_TRUE(markText(mark).ends_with("smooth=1\norientation=6\npixel-rules=2\n"));
+  EXPECT_EQ(readMark(withMark(plain, mark)), mark);
 }
 
 }  // namespace
