@@ -15,4 +15,19 @@ inline bool swapsSides(int orientation) {
   return orientation >= 5 && orientation <= 8;
 }
 
+// How the upright picture runs against the stored one: 2 mirrors, 3 turns half, 4 flips,
+// 5 transposes, 6 turns a quarter clockwise, 7 transposes across the other diagonal, 8 turns a
+// quarter anticlockwise.
+struct OrientationAxes {
+  bool quarterTurn = false;       // upright x picks the stored row, upright y the stored column
+  bool columnsBackwards = false;  // stored columns are read from the right
+  bool rowsBackwards = false;     // stored rows are read from the bottom
+};
+
+inline OrientationAxes orientationAxes(int orientation) {
+  return {swapsSides(orientation),
+          orientation == 2 || orientation == 3 || orientation == 7 || orientation == 8,
+          orientation == 3 || orientation == 4 || orientation == 6 || orientation == 7};
+}
+
 }  // namespace vok

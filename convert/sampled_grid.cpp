@@ -6,21 +6,15 @@
 namespace vok {
 
 SampledGrid sampledGrid(int storedWidth, int storedHeight, FittedSize canvas, int orientation) {
-  const bool quarterTurn = swapsSides(orientation);
+  const OrientationAxes axes = orientationAxes(orientation);
+  const bool quarterTurn = axes.quarterTurn;
   const int uprightWidth = quarterTurn ? storedHeight : storedWidth;
   const int uprightHeight = quarterTurn ? storedWidth : storedHeight;
-  // Where the upright picture runs against the stored one: 2 mirrors, 3 turns half, 4 flips,
-  // 5 transposes, 6 turns a quarter clockwise, 7 transposes across the other diagonal, 8 turns
-  // a quarter anticlockwise.
-  const bool columnsBackwards =
-      orientation == 2 || orientation == 3 || orientation == 7 || orientation == 8;
-  const bool rowsBackwards =
-      orientation == 3 || orientation == 4 || orientation == 6 || orientation == 7;
   const auto storedColumn = [&](int index) {
-    return columnsBackwards ? storedWidth - 1 - index : index;
+    return axes.columnsBackwards ? storedWidth - 1 - index : index;
   };
   const auto storedRow = [&](int index) {
-    return rowsBackwards ? storedHeight - 1 - index : index;
+    return axes.rowsBackwards ? storedHeight - 1 - index : index;
   };
 
   SampledGrid grid;

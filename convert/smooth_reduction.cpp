@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstring>
 #include <new>
 
 #include "codec/exif_orientation.h"
@@ -121,50 +122,17 @@ void SmoothReducer::finish() {
 
 Raster turnedUpright(const Raster& canvas, int orientation) {
   if (orientation <= 1 || orientation > 8) return canvas;
-  const bool quarter = swapsSides(orientation);
-  const int width = quarter ? canvas.height() : canvas.width();
-  const int height = quarter ? canvas.width() : canvas.height();
-  Raster upright(width, height, PixelFormat::kRgb24);
+  const OrientationAxes axes = orientationAxes(orientation);
   const int w = canvas.width(), h = canvas.height();
-  for (int y = 0; y < height; ++y) {
-    for (int x = 0; x < width; ++x) {
+  Raster upright(axes.quarterTurn ? h : w, axes.quarterTurn ? w : h, PixelFormat::kRgb24);
+  for (int y = 0; y < upright.height(); ++y) {
+    for (int x = 0; x < upright.width(); ++x) {
       // The stored pixel that shows at (x, y) once upright.
-      int sx = x, sy = y;
-      switch (orientation) {
-        case 2:
-          sx = w - 1 - x;
-          break;
-        case 3:
-          sx = w - 1 - x;
-          sy = h - 1 - y;
-          break;
-        case 4:
-          sy = h - 1 - y;
-          break;
-        case 5:
-          sx = y;
-          sy = x;
-          break;
-        case 6:
-          sx = y;
-          sy = h - 1 - x;
-          break;
-        case 7:
-          sx = w - 1 - y;
-          sy = h - 1 - x;
-          break;
-        case 8:
-          sx = w - 1 - y;
-          sy = x;
-          break;
-        default:
-          break;
-      }
-      const std::uint8_t* from = canvas.row(sy) + 3 * sx;
-      std::uint8_t* to = upright.row(y) + 3 * x;
-      to[0] = from[0];
-      to[1] = from[1];
-      to[2] = from[2];
+      const int column = axes.quarterTurn ? y : x;
+      const int row = axes.quarterTurn ? x : y;
+      const int sx = axes.columnsBackwards ? w - 1 - column : column;
+      const int sy = axes.rowsBackwards ? h - 1 - row : row;
+      std::memcpy(upright.row(y) + 3 * x, canvas.row(sy) + 3 * sx, 3);
     }
   }
   return upright;
