@@ -281,6 +281,19 @@ void throwFor(int code) {
   throw JpegError(code);
 }
 
+// scaleEighths 0: the codec's defaults.
+DecodeStats decodePixels(std::span<const std::uint8_t> data, RowConsumer& consumer,
+                         bool skipUnwantedRows, int scaleEighths) {
+  DecompressSession session;
+  session.data = data.data();
+  session.size = data.size();
+  session.consumer = &consumer;
+  session.skipUnwantedRows = skipUnwantedRows;
+  session.scaleEighths = scaleEighths;
+  if (const int code = run(session, Work::kPixels)) throwFor(code);
+  return session.stats;
+}
+
 }  // namespace
 
 JpegHeader readJpegHeader(std::span<const std::uint8_t> data) {
@@ -293,24 +306,12 @@ JpegHeader readJpegHeader(std::span<const std::uint8_t> data) {
 
 DecodeStats decodeJpeg(std::span<const std::uint8_t> data, RowConsumer& consumer,
                        bool skipUnwantedRows) {
-  DecompressSession session;
-  session.data = data.data();
-  session.size = data.size();
-  session.consumer = &consumer;
-  session.skipUnwantedRows = skipUnwantedRows;
-  if (const int code = run(session, Work::kPixels)) throwFor(code);
-  return session.stats;
+  return decodePixels(data, consumer, skipUnwantedRows, 0);
 }
 
 DecodeStats decodeJpegScaled(std::span<const std::uint8_t> data, RowConsumer& consumer,
                              int eighths) {
-  DecompressSession session;
-  session.data = data.data();
-  session.size = data.size();
-  session.consumer = &consumer;
-  session.scaleEighths = std::clamp(eighths, 1, 8);
-  if (const int code = run(session, Work::kPixels)) throwFor(code);
-  return session.stats;
+  return decodePixels(data, consumer, false, std::clamp(eighths, 1, 8));
 }
 
 }  // namespace vok
