@@ -53,6 +53,10 @@ void requireJpegExtension(const std::string& path) {
 }
 
 std::vector<std::uint8_t> readPictureFile(const std::string& path) {
+  return readPictureFileStart(path, static_cast<std::size_t>(kMaxPictureFileBytes));
+}
+
+std::vector<std::uint8_t> readPictureFileStart(const std::string& path, std::size_t atMost) {
   FileDescriptor file(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
   struct stat info {};
   if (file.get() < 0 || ::fstat(file.get(), &info) != 0 || !S_ISREG(info.st_mode) ||
@@ -61,7 +65,7 @@ std::vector<std::uint8_t> readPictureFile(const std::string& path) {
   }
   std::vector<std::uint8_t> bytes;
   try {
-    bytes.resize(static_cast<std::size_t>(info.st_size));
+    bytes.resize(std::min(static_cast<std::size_t>(info.st_size), atMost));
   } catch (const std::bad_alloc&) {
     throw OutOfMemoryError();
   }

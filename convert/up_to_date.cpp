@@ -4,6 +4,7 @@
 
 #include <exception>
 
+#include "codec/codec_errors.h"
 #include "codec/exif_orientation.h"
 #include "codec/jpeg_decoder.h"
 #include "codec/picture_file.h"
@@ -14,6 +15,18 @@ namespace {
 
 // A thumbnail is small; anything much larger at its path is not one of ours worth reading.
 constexpr off_t kLargestThumbnail = off_t{64} << 20;
+
+// A picture's header is in its first segments, well within this much unless large APPn segments
+// (previews, colour profiles) come first; such a picture is read whole.
+constexpr std::size_t kHeaderBytes = std::size_t{256} << 10;
+
+JpegHeader pictureHeaderOf(const std::string& path) {
+  try {
+    return readJpegHeader(readPictureFileStart(path, kHeaderBytes));
+  } catch (const JpegError&) {
+    return readJpegHeader(readPictureFile(path));
+  }
+}
 
 }  // namespace
 
@@ -36,7 +49,7 @@ std::optional<UpToDateThumbnail> upToDateThumbnail(const std::string& picturePat
     if (!(*recorded == expected)) return std::nullopt;
 
     const JpegHeader made = readJpegHeader(thumbnail);
-    const JpegHeader picture = readJpegHeader(readPictureFile(picturePath));
+    const JpegHeader picture = pictureHeaderOf(picturePath);
     const bool turned = recorded->orientation && swapsSides(*recorded->orientation);
     return UpToDateThumbnail{turned ? picture.height : picture.width,
                              turned ? picture.width : picture.height, made.width, made.height};

@@ -601,5 +601,24 @@ INSTANTIATE_TEST_SUITE_P(
             "auto_orient_turned_on", [](RunFixture& f) { f.options.AutoOrient = true; }, {}}),
     [](const auto& test) { return std::string(test.param.what); });
 
+// A picture whose header lies behind large segments (previews, colour profiles) is still found
+// up to date, with its size in the catalog.
+TEST_F(RunFixture, UpToDateBehindLargeSegmentsBeforeTheHeader) {
+  addPicture("p.jpg", 300, 240);
+  std::vector<unsigned char> bytes = test::readBytes(path("p.jpg"));
+  std::vector<unsigned char> segment = {0xFF, 0xEF, 0xFF, 0xFF};  // APP15 of 65,535 bytes
+  segment.resize(2 + 0xFFFF, 0);
+  for (int i = 0; i < 5; ++i) bytes.insert(bytes.begin() + 2, segment.begin(), segment.end());
+  test::writeBytes(path("p.jpg"), bytes);
+  window.html = true;
+  options.UpdateOnly = true;
+  run();
+  const std::string full = page("index.html");
+  window.selectAll();
+  run();
+  EXPECT_EQ(countOf(log.lines(), path("p.jpg") + " is up to date."), 1u);
+  EXPECT_EQ(page("index.html"), full);
+}
+
 }  // namespace
 }  // namespace vok
