@@ -11,7 +11,8 @@
 namespace vok {
 
 // The eighths (1 to 8) of the full size to decode a picture of `width` x `height` at, so that a
-// smooth reduction to `canvas` still starts from at least twice the canvas in both directions.
+// smooth reduction to `canvas` still starts from at least three times the canvas in both
+// directions.
 int smoothDecodeEighths(int width, int height, FittedSize canvas);
 
 // Takes the rows of a scaled decode and reduces them with a Lanczos-3 filter to the canvas size:

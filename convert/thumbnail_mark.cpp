@@ -79,6 +79,14 @@ std::optional<std::string> unescaped(std::string_view text) {
   return out;
 }
 
+// The whole text as a decimal number, or nothing.
+std::optional<std::int64_t> wholeNumberIn(std::string_view text) {
+  std::int64_t parsed = 0;
+  const auto [rest, error] = std::from_chars(text.data(), text.data() + text.size(), parsed);
+  if (error != std::errc() || rest != text.data() + text.size()) return std::nullopt;
+  return parsed;
+}
+
 std::string fileNameOf(const std::string& path) {
   const auto slash = path.rfind('/');
   return slash == std::string::npos ? path : path.substr(slash + 1);
@@ -129,21 +137,13 @@ std::optional<ThumbnailMark> readMark(std::span<const std::uint8_t> jpeg) {
     const std::size_t equals = line.find('=');
     if (equals == std::string_view::npos) return std::nullopt;
     const std::string_view key = line.substr(0, equals), value = line.substr(equals + 1);
-    const auto number = [&value]() -> std::optional<std::int64_t> {
-      std::int64_t parsed = 0;
-      const auto [rest, error] = std::from_chars(value.data(), value.data() + value.size(), parsed);
-      if (error != std::errc() || rest != value.data() + value.size()) return std::nullopt;
-      return parsed;
-    };
     if (key == "box") {
       const std::size_t x = value.find('x');
-      int width = 0, height = 0;
-      if (x == std::string_view::npos ||
-          std::from_chars(value.data(), value.data() + x, width).ec != std::errc() ||
-          std::from_chars(value.data() + x + 1, value.data() + value.size(), height).ec !=
-              std::errc())
-        return std::nullopt;
-      mark.box = {width, height};
+      if (x == std::string_view::npos) return std::nullopt;
+      const auto width = wholeNumberIn(value.substr(0, x));
+      const auto height = wholeNumberIn(value.substr(x + 1));
+      if (!width || !height) return std::nullopt;
+      mark.box = {static_cast<int>(*width), static_cast<int>(*height)};
       haveBox = true;
     } else if (key == "source") {
       const auto name = unescaped(value);
@@ -151,17 +151,17 @@ std::optional<ThumbnailMark> readMark(std::span<const std::uint8_t> jpeg) {
       mark.sourceName = *name;
       haveSource = true;
     } else if (key == "source-bytes") {
-      if (!(mark.sourceBytes = number())) return std::nullopt;
+      if (!(mark.sourceBytes = wholeNumberIn(value))) return std::nullopt;
     } else if (key == "source-mtime-ns") {
-      if (!(mark.sourceModifiedNs = number())) return std::nullopt;
+      if (!(mark.sourceModifiedNs = wholeNumberIn(value))) return std::nullopt;
     } else if (key == "smooth") {
       mark.smooth = value == "1";
     } else if (key == "orientation") {
-      const auto orientation = number();
+      const auto orientation = wholeNumberIn(value);
       if (!orientation || *orientation < 1 || *orientation > 8) return std::nullopt;
       mark.orientation = static_cast<int>(*orientation);
     } else if (key == "pixel-rules") {
-      const auto rules = number();
+      const auto rules = wholeNumberIn(value);
       if (!rules) return std::nullopt;
       mark.pixelRules = static_cast<int>(*rules);
     }
