@@ -74,6 +74,11 @@ for name in "${names[@]}"; do
   if (( p > largest_pixels )); then largest=$name; largest_pixels=$p; fi
 done
 
+# seconds START END: the time between two `date +%s%N` readings, in seconds.
+seconds() { awk -v a="$1" -v b="$2" 'BEGIN { printf "%.3f\n", (b - a) / 1e9 }'; }
+# median: the median of the numbers on standard input, one a line.
+median() { sort -g | awk '{ v[NR] = $1 } END { print (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2 }'; }
+
 # set_aside DIR: moves DIR out of the way. Not removed: the file system is slow to make files right
 # after a mass removal, which would be charged to the command timed next. Everything goes at the end.
 set_aside() {
@@ -144,7 +149,7 @@ measure() {
       return "$status"
     fi
     end=$(date +%s%N)
-    secs=$(awk -v a="$start" -v b="$end" 'BEGIN { printf "%.3f", (b - a) / 1e9 }')
+    secs=$(seconds "$start" "$end")
     kb=$(tail -n1 "$work/rss")
     if [[ -z $best_s ]] || awk -v a="$secs" -v b="$best_s" 'BEGIN { exit !(a < b) }'; then
       best_s=$secs
@@ -221,7 +226,7 @@ if [[ -n $many_counts ]] && have "$vok" && have "$convert_tool"; then
       "$vok" --jobs "$jobs" --html --update --quiet "$work/update/photos" "$work/update/photos/th" \
         "$box_x" "$box_y" _ NULL
       end=$(date +%s%N)
-      update_s[$pass]=$(awk -v a="$start" -v b="$end" 'BEGIN { printf "%.3f", (b - a) / 1e9 }')
+      update_s[$pass]=$(seconds "$start" "$end")
     done
     update_rows+=("$n|${update_s[full]}|${update_s[again]}")
     rm -rf -- "$linked"
@@ -305,13 +310,12 @@ if have vipsthumbnail; then
           -o "$work/sm/out/%s.jpg[Q=90,subsample-mode=on]" "${names[@]/#/$work/sm/photos/}" 2>/dev/null
       fi
       end=$(date +%s%N)
-      awk -v a="$start" -v b="$end" 'BEGIN { printf "%.3f\n", (b - a) / 1e9 }' >>"$work/t-$tool"
+      seconds "$start" "$end" >>"$work/t-$tool"
       tail -n1 "$work/rss-$tool" >>"$work/m-$tool"
     done
   done
-  med() { sort -g "$1" | awk '{ v[NR] = $1 } END { print (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2 }'; }
-  smooth_s=$(med "$work/t-smooth")
-  vips_s=$(med "$work/t-vips")
+  smooth_s=$(median <"$work/t-smooth")
+  vips_s=$(median <"$work/t-vips")
   echo
   echo "Smooth thumbnails, ${box_x} x ${box_y} ($count photos, median of $smooth_runs paired runs; load $(cut -d' ' -f1 /proc/loadavg))"
   awk -v s="$smooth_s" -v v="$vips_s" -v ms="$(sort -g "$work/m-smooth" | tail -n1)" \
@@ -356,9 +360,8 @@ timed_run() {
   end=$(date +%s%N)
   set_aside "$out"
   mv "$work/desk/photos/th" "$out"
-  awk -v a="$start" -v b="$end" 'BEGIN { printf "%.3f\n", (b - a) / 1e9 }'
+  seconds "$start" "$end"
 }
-median() { sort -g | awk '{ v[NR] = $1 } END { print (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2 }'; }
 desk_runs=$(( runs < 3 ? 3 : runs ))
 : >"$work/t-batch"
 : >"$work/t-desk"
@@ -372,7 +375,7 @@ batch_s=$(median <"$work/t-batch")
 desk_s=$(median <"$work/t-desk")
 start_s=$(for ((i = 0; i < desk_runs; i++)); do
   start=$(date +%s%N); "$desktop" a b c d e >/dev/null 2>&1 || true; end=$(date +%s%N)
-  awk -v a="$start" -v b="$end" 'BEGIN { printf "%.3f\n", (b - a) / 1e9 }'
+  seconds "$start" "$end"
 done | median)
 
 echo
